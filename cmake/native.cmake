@@ -1,0 +1,53 @@
+# Native Linux build: the portable core, its tests, the headless runner, and
+# the two Windows builds driven as external projects so that one ctest run
+# covers everything.
+find_package(GTest REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)
+enable_testing()
+
+add_library(kvrn_core STATIC ${KVRN_PORTABLE_SOURCES} ${KVRN_NATIVE_SOURCES})
+kvrn_common_settings(kvrn_core)
+target_link_libraries(kvrn_core PUBLIC PkgConfig::OSMESA m)
+
+# Subsystems may add generated sources, tools and tests of their own.
+file(GLOB KVRN_NATIVE_EXTRAS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/native-*.cmake)
+foreach(extra ${KVRN_NATIVE_EXTRAS})
+  include(${extra})
+endforeach()
+
+file(GLOB KVRN_TEST_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/unit/*.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/support/*.cpp)
+add_executable(kvrn_tests ${KVRN_TEST_SOURCES})
+kvrn_common_settings(kvrn_tests)
+target_link_libraries(kvrn_tests PRIVATE kvrn_core GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(kvrn_tests
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+  PROPERTIES ENVIRONMENT "KVRN_TEST_OUTPUT=${CMAKE_CURRENT_BINARY_DIR}/test-output;LP_NUM_THREADS=2"
+  DISCOVERY_TIMEOUT 60)
+
+# The Windows saver, i686 (release) and x86_64 (run by the Wine tests).
+option(KVRN_WINDOWS_BUILDS "Cross-build the Windows saver and run the Wine tests" ON)
+if(KVRN_WINDOWS_BUILDS)
+  include(ExternalProject)
+  foreach(arch i686 x86_64)
+    ExternalProject_Add(saver_${arch}
+      SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
+      BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/windows-${arch}
+      CMAKE_ARGS
+        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/toolchain-${arch}-w64-mingw32.cmake
+        -DCMAKE_BUILD_TYPE=Release
+        -DKVRN_SCORE_HOST=${KVRN_SCORE_HOST}
+      INSTALL_COMMAND ""
+      BUILD_ALWAYS ON
+      USES_TERMINAL_BUILD ON)
+  endforeach()
+  set(KVRN_SAVER_32 ${CMAKE_CURRENT_BINARY_DIR}/windows-i686/kvrnpss.scr)
+  set(KVRN_SAVER_64 ${CMAKE_CURRENT_BINARY_DIR}/windows-x86_64/kvrnpss64.scr)
+  file(GLOB KVRN_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/*.cmake)
+  foreach(wine_test ${KVRN_WINE_TESTS})
+    include(${wine_test})
+  endforeach()
+endif()

@@ -1,0 +1,13 @@
+// random.cpp -- the shared linear congruential generator
+#include "common/random.h"
+
+static uint32_t randomState = 1;  // never reset; seeded once at window creation
+
+void SeedRandom(uint32_t seed) { randomState = seed; }
+
+int Random() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7FFFu);
+}
+
+uint32_t RandomState() { return randomState; }

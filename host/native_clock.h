@@ -1,0 +1,5 @@
+// native_clock.h -- control of the scripted clock (native build only)
+#pragma once
+
+void SetScriptedClock(double seconds);
+void AdvanceScriptedClock(double seconds);
