@@ -15,3 +15,4 @@ void ObjectMove(ThrownObject &) {}
 void ObjectStep(ThrownObject &) {}
 void DrawObject(const ThrownObject &) {}
 void ClearLowObjects() {}
+void InitObjectPool() {}

@@ -33,3 +33,5 @@ void ObjectMove(ThrownObject &object);
 void ObjectStep(ThrownObject &object);
 void DrawObject(const ThrownObject &object);
 void ClearLowObjects();
+// Program start: every object of the pool initialised and inactive.
+void InitObjectPool();

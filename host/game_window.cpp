@@ -4,12 +4,23 @@
 #include <cmath>
 
 #include "common/gl.h"
+#include "assets/particle_field.h"
 #include "common/random.h"
+#include "game/ape.h"
+#include "game/character.h"
 #include "host/game_clock.h"
 #include "render/scene_setup.h"
+#include "render/torches.h"
 #include "settings/settings_store.h"
 
 ClientRect clientRect;
+
+void ConstructProgramRecords() {
+    ConstructCharacters();
+    InitObjectPool();
+    ConstructTorches();
+    ConstructParticleField();
+}
 
 void GameStartup(int width, int height, unsigned int wallClockSeconds) {
     clientRect = ClientRect{0, 0, width, height};

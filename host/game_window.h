@@ -12,6 +12,10 @@ extern ClientRect clientRect;
 inline int W() { return clientRect.right; }
 inline int H() { return clientRect.bottom; }
 
+// Program-wide records built once at program start, before any window
+// exists and before the generator is seeded: characters, barrels, torches, sparks.
+void ConstructProgramRecords();
+
 // Creation sequence after the OpenGL context is current: settings, seed,
 // fixed GL state with InitScene, projection, clock. The Win32 window and the
 // headless runner both call it.

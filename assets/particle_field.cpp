@@ -1,0 +1,4 @@
+// particle_field.cpp -- spawn, step and construction of the sparks
+#include "assets/particle_field.h"
+
+void ConstructParticleField() {}

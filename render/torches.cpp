@@ -1,0 +1,4 @@
+// torches.cpp -- torch records, flames, lights
+#include "render/torches.h"
+
+void ConstructTorches() {}
