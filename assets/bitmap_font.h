@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
-extern uint32_t glyphTextures[96];
+// Element k is the glyph of character code 32 + k.
+const int GLYPH_COUNT = 96;
+extern uint32_t glyphTextures[GLYPH_COUNT];
 
 void LoadFont();
 void DrawText3D(const char *text, float size, float alpha);

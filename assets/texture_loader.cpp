@@ -1,8 +1,127 @@
 // texture_loader.cpp -- LoadTexture, LoadTextureStrip, ReleaseTextures
 #include "assets/texture_loader.h"
 
+#include "assets/bitmap_decoder.h"
+#include "assets/bitmap_font.h"
+#include "common/gl.h"
+#include "common/message_box.h"
+
+#include <cstdlib>
+
+static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture names are stored as 32-bit values");
+
 uint32_t textureSlots[TEXTURE_SLOT_COUNT];
 
-void LoadTexture(int, int, int, int, int) {}
-void LoadTextureStrip(int, int, int, int, int, int) {}
-void ReleaseTextures() {}
+namespace {
+
+// No OpenGL 1.1 implementation takes a texture side beyond this; a larger
+// request is treated like a failed allocation.
+const int MAX_TEXTURE_SIDE = 16384;
+
+// The decoded bitmap behind one load; rgb is null when the resource is
+// missing or unreadable, and then every texel comes out transparent.
+struct SourceBitmap {
+    uint8_t *rgb;
+    int width;
+    int height;
+};
+
+SourceBitmap OpenBitmap(int bitmapId) {
+    SourceBitmap source{nullptr, 0, 0};
+    BitmapStatus status;
+    source.rgb = DecodeBitmapResource(bitmapId, &source.width, &source.height, &status);
+    return source;
+}
+
+void CloseBitmap(SourceBitmap &source) {
+    std::free(source.rgb);
+    source.rgb = nullptr;
+}
+
+// Buffer of width x height RGBA texels, or null after telling the user.
+uint8_t *AllocateImage(int width, int height) {
+    uint8_t *buffer = nullptr;
+    if (width <= MAX_TEXTURE_SIDE && height <= MAX_TEXTURE_SIDE)
+        buffer = static_cast<uint8_t *>(std::malloc(static_cast<size_t>(width) * static_cast<size_t>(height) * 4));
+    if (buffer == nullptr) {
+        ShowErrorMessage("Error alocating texture memory!!", "Error");
+        RequestQuit();
+    }
+    return buffer;
+}
+
+void FillFromBitmap(uint8_t *rgba, const SourceBitmap &source, int left, int width, int height, int mode) {
+    const uint8_t *key = source.rgb;  // the top-left pixel of the whole bitmap
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *row = nullptr;
+        if (source.rgb != nullptr && y < source.height) row = source.rgb + static_cast<size_t>(y) * source.width * 3;
+        uint8_t *out = rgba + static_cast<size_t>(y) * width * 4;
+        for (int x = 0; x < width; ++x, out += 4) {
+            int sx = left + x;
+            const uint8_t *pixel = (row != nullptr && sx < source.width) ? row + static_cast<size_t>(sx) * 3 : nullptr;
+            BuildTexel(pixel, key, mode, out);
+        }
+    }
+}
+
+void Upload(uint32_t *name, int width, int height, const uint8_t *rgba) {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glGenTextures(1, name);
+    glBindTexture(GL_TEXTURE_2D, *name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+}  // namespace
+
+void BuildTexel(const uint8_t *pixel, const uint8_t *key, int mode, uint8_t *texel) {
+    if (pixel == nullptr) {
+        texel[0] = texel[1] = texel[2] = texel[3] = 0;
+        return;
+    }
+    texel[0] = pixel[0];
+    texel[1] = pixel[1];
+    texel[2] = pixel[2];
+    texel[3] = 255;
+    if (mode == ALPHA_COLOUR_KEY) {
+        if (pixel[0] == key[0] && pixel[1] == key[1] && pixel[2] == key[2]) texel[3] = 0;
+    } else if (mode == ALPHA_FROM_RED) {
+        texel[3] = pixel[0];
+        texel[0] = texel[1] = texel[2] = 255;
+    }
+}
+
+void LoadTexture(int bitmapId, int slot, int width, int height, int mode) {
+    if (slot < 0 || slot >= TEXTURE_SLOT_COUNT || width <= 0 || height <= 0) return;
+    uint8_t *rgba = AllocateImage(width, height);
+    if (rgba == nullptr) return;
+    SourceBitmap source = OpenBitmap(bitmapId);
+    FillFromBitmap(rgba, source, 0, width, height, mode);
+    CloseBitmap(source);
+    Upload(&textureSlots[slot], width, height, rgba);
+    std::free(rgba);
+}
+
+void LoadTextureStrip(int bitmapId, int stripWidth, int tileHeight, int tileWidth, int count, int mode) {
+    (void)stripWidth;  // the tiles are cut by tile width and count alone
+    if (tileWidth <= 0 || tileHeight <= 0 || count <= 0) return;
+    if (count > GLYPH_COUNT) count = GLYPH_COUNT;
+    uint8_t *rgba = AllocateImage(tileWidth, tileHeight);
+    if (rgba == nullptr) return;
+    SourceBitmap source = OpenBitmap(bitmapId);
+    for (int k = 0; k < count; ++k) {
+        FillFromBitmap(rgba, source, k * tileWidth, tileWidth, tileHeight, mode);
+        Upload(&glyphTextures[k], tileWidth, tileHeight, rgba);
+    }
+    CloseBitmap(source);
+    std::free(rgba);
+}
+
+void ReleaseTextures() {
+    for (uint32_t &name : textureSlots) {
+        if (name != TEXTURE_SLOT_EMPTY) glDeleteTextures(1, &name);
+    }
+}

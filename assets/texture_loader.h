@@ -17,3 +17,9 @@ extern uint32_t textureSlots[TEXTURE_SLOT_COUNT];
 void LoadTexture(int bitmapId, int slot, int width, int height, int mode);
 void LoadTextureStrip(int bitmapId, int stripWidth, int tileHeight, int tileWidth, int count, int mode);
 void ReleaseTextures();
+
+// The texel that alpha mode `mode` makes of one bitmap pixel (red, green,
+// blue) given the key colour. A null pixel -- outside a missing or too small
+// bitmap -- becomes a fully transparent black texel, so a missing resource
+// draws nothing instead of crashing the saver.
+void BuildTexel(const uint8_t *pixel, const uint8_t *key, int mode, uint8_t *texel);

@@ -9,6 +9,7 @@
 #   resources/bitmaps.rc             the resource script that lists them
 #   resources/icon100.ico            icon 100 (16, 32 and 48 px, 32-bit)
 #   tests/data/roundtrip/*.dib       encoder fixtures the decoder tests read
+#   tests/fuzz/corpus/*.dib          extra seeds for the decoder fuzzer
 #   docs/contact_sheet.png           every bitmap at 2x on a checkerboard
 #
 # HOW TO ADD PICTURES
@@ -164,6 +165,7 @@ def main():
     bmp_encode.write_ico_file(os.path.join(RESOURCES, "icon%d.ico" % ICON_ID), icon_images)
 
     roundtrip_fixtures.write_all(os.path.join(ROOT, "tests", "data", "roundtrip"))
+    roundtrip_fixtures.write_fuzz_seeds(os.path.join(ROOT, "tests", "fuzz", "corpus"))
     if "--no-sheet" not in sys.argv:
         os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
         contact_sheet(images, icon_images, os.path.join(ROOT, "docs", "contact_sheet.png"))

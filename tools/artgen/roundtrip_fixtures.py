@@ -38,3 +38,31 @@ def write_all(directory):
             dib = bmp_encode.build_dib(fixture_image(fmt, width, height), fmt)
             with open(os.path.join(directory, "%s_%dx%d.dib" % (fmt, width, height)), "wb") as f:
                 f.write(dib)
+
+
+def _dib(width, height, bits, compression, palette, pixels, header_size=40, masks=None):
+    header = bmp_encode.info_header(width, height, bits, compression, len(pixels), len(palette))
+    header += bytes(header_size - 40)
+    if masks is not None:
+        header = header[:40] + b"".join(m.to_bytes(4, "little") for m in masks) + header[52:]
+    return header + bmp_encode.colour_table(palette) + bytes(pixels)
+
+
+def write_fuzz_seeds(directory):
+    """Seeds for the decoder's fuzzer: the variants the generator never writes."""
+    os.makedirs(directory, exist_ok=True)
+    grey = [(0, 0, 0), (255, 255, 255), (200, 30, 40), (10, 220, 30)]
+    seeds = {
+        "bits1_9x2.dib": _dib(9, 2, 1, bmp_encode.BI_RGB, grey[:2], [0xFF, 0x80, 0, 0, 0xAA, 0, 0, 0]),
+        "bits32_2x2.dib": _dib(2, 2, 32, bmp_encode.BI_RGB, [], range(16)),
+        "bits32_v5_fields_2x1.dib": _dib(2, 1, 32, 3, [], [0, 0, 0, 0, 0, 0, 0x10, 0x84], 124,
+                                         (0xF8000000, 0x07E00000, 0x001F0000)),
+        "bits24_v4_topdown_1x2.dib": _dib(1, -2, 24, bmp_encode.BI_RGB, [], [3, 2, 1, 0, 6, 5, 4, 0], 108),
+        "rle8_escapes_6x3.dib": _dib(6, 3, 8, bmp_encode.BI_RLE8, grey,
+                                     [2, 1, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 2, 1, 4, 3, 0, 1]),
+        "rle4_escapes_9x2.dib": _dib(9, 2, 4, bmp_encode.BI_RLE4, grey,
+                                     [4, 0x12, 0, 5, 0x32, 0x13, 0x20, 0, 0, 0, 0, 2, 3, 0, 0, 1]),
+    }
+    for name, data in seeds.items():
+        with open(os.path.join(directory, name), "wb") as f:
+            f.write(data)

@@ -1,0 +1,266 @@
+// bitmap_decoder_test.cpp -- the DIB decoder: every depth and compression, RLE escapes, malformed input
+#include "assets/bitmap_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void Put16(Bytes &b, int v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(Bytes &b, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+// A DIB with a 40-byte (or larger, zero-filled) info header, a colour table
+// of RGB triples and the given pixel bytes.
+Bytes MakeDib(int width, int height, int bits, uint32_t compression, const std::vector<uint32_t> &paletteRgb,
+              const Bytes &pixels, uint32_t coloursUsed, uint32_t headerSize = 40) {
+    Bytes b;
+    Put32(b, headerSize);
+    Put32(b, static_cast<uint32_t>(width));
+    Put32(b, static_cast<uint32_t>(height));
+    Put16(b, 1);
+    Put16(b, bits);
+    Put32(b, compression);
+    Put32(b, static_cast<uint32_t>(pixels.size()));
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, coloursUsed);
+    Put32(b, 0);
+    b.resize(headerSize, 0);
+    for (uint32_t c : paletteRgb) {
+        b.push_back(static_cast<uint8_t>(c));        // blue
+        b.push_back(static_cast<uint8_t>(c >> 8));   // green
+        b.push_back(static_cast<uint8_t>(c >> 16));  // red
+        b.push_back(0);
+    }
+    b.insert(b.end(), pixels.begin(), pixels.end());
+    return b;
+}
+
+struct Decoded {
+    BitmapStatus status;
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgb;
+    uint32_t At(int x, int y) const {
+        const uint8_t *p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+    }
+};
+
+Decoded Decode(const Bytes &dib) {
+    Decoded d;
+    BitmapInfo info;
+    d.status = ReadBitmapInfo(dib.data(), dib.size(), &info);
+    if (d.status != BITMAP_OK) return d;
+    d.width = info.width;
+    d.height = info.height;
+    d.rgb.assign(static_cast<size_t>(info.width) * info.height * 3, 0xCD);
+    d.status = DecodeBitmap(dib.data(), dib.size(), d.rgb.data(), d.rgb.size());
+    return d;
+}
+
+// The picture of the generator's round-trip fixtures (tools/artgen/roundtrip_fixtures.py).
+uint32_t FixturePixel(const std::string &format, int x, int y, int width) {
+    bool run = y % 4 == 1 && x * 8 >= width;
+    uint32_t r, g, b;
+    if (format == "rle4" || format == "pal4") {
+        int c = run ? 12 : (x * 3 + y * 5 + (x * y) % 7) % 13;
+        r = c * 19, g = (c * 37 + 11) % 256, b = (c * 71 + 5) % 256;
+    } else if (format == "rle8" || format == "pal8") {
+        int c = run ? 199 : (x * 7 + y * 13 + (x ^ y)) % 200;
+        r = c, g = (c * 3) % 256, b = 255 - c;
+    } else {
+        r = (x * 5) % 256, g = (y * 7) % 256, b = ((x + y) * 3) % 256;
+    }
+    return (r << 16) | (g << 8) | b;
+}
+
+std::string SourceRoot() {
+    std::string file = __FILE__;
+    return file.substr(0, file.rfind("/tests/unit/"));
+}
+
+Bytes ReadFixture(const std::string &name) {
+    Bytes bytes;
+    std::string path = SourceRoot() + "/tests/data/roundtrip/" + name;
+    FILE *f = std::fopen(path.c_str(), "rb");
+    if (!f) return bytes;
+    int c;
+    while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+    std::fclose(f);
+    return bytes;
+}
+
+const char *const kFormats[] = {"rle8", "rle4", "pal8", "pal4", "rgb24"};
+const int kSizes[][2] = {{1, 1}, {3, 2}, {17, 5}, {33, 9}, {300, 3}};
+
+}  // namespace
+
+TEST(BitmapDecoder, GeneratorEncodersRoundTripThroughDecoder) {
+    for (const char *format : kFormats) {
+        for (const auto &size : kSizes) {
+            std::string name = std::string(format) + "_" + std::to_string(size[0]) + "x" + std::to_string(size[1]) + ".dib";
+            Bytes dib = ReadFixture(name);
+            ASSERT_FALSE(dib.empty()) << name;
+            Decoded d = Decode(dib);
+            ASSERT_EQ(d.status, BITMAP_OK) << name << ": " << BitmapStatusText(d.status);
+            ASSERT_EQ(d.width, size[0]);
+            ASSERT_EQ(d.height, size[1]);
+            for (int y = 0; y < d.height; ++y)
+                for (int x = 0; x < d.width; ++x)
+                    ASSERT_EQ(d.At(x, y), FixturePixel(format, x, y, d.width)) << name << " at " << x << "," << y;
+        }
+    }
+}
+
+TEST(BitmapDecoder, EveryShortenedFixtureFailsOrDecodesTheSamePicture) {
+    for (const char *format : kFormats) {
+        Bytes dib = ReadFixture(std::string(format) + "_17x5.dib");
+        ASSERT_FALSE(dib.empty());
+        Decoded full = Decode(dib);
+        ASSERT_EQ(full.status, BITMAP_OK);
+        for (size_t n = 0; n < dib.size(); ++n) {
+            Bytes prefix(dib.begin(), dib.begin() + n);
+            Decoded d = Decode(prefix);
+            // Only the padding after the last pixel may go missing.
+            if (d.status == BITMAP_OK) {
+                EXPECT_GE(n + 4, dib.size()) << format << " cut to " << n;
+                EXPECT_EQ(d.rgb, full.rgb) << format << " cut to " << n;
+            }
+        }
+    }
+}
+
+TEST(BitmapDecoder, UncompressedDepthsRowOrderAndShortPalettes) {
+    // 1 bit, width 9: two bytes of pixels padded to four per row, bottom-up.
+    Bytes one = MakeDib(9, 2, 1, BITMAP_BI_RGB, {0x000000, 0xFFFFFF},
+                        {0xFF, 0x80, 0, 0,    // bottom row: all nine set
+                         0xAA, 0x00, 0, 0},   // top row: 1 0 1 0 1 0 1 0 0
+                        0);
+    Decoded d = Decode(one);
+    ASSERT_EQ(d.status, BITMAP_OK);
+    for (int x = 0; x < 9; ++x) {
+        EXPECT_EQ(d.At(x, 1), 0xFFFFFFu);
+        EXPECT_EQ(d.At(x, 0), (x % 2 == 0 && x < 8) ? 0xFFFFFFu : 0u) << x;
+    }
+
+    // 8 bits with a colour table of two entries: index 5 has no colour and
+    // reads as black instead of reading past the table.
+    Bytes shortTable = MakeDib(3, 1, 8, BITMAP_BI_RGB, {0x102030, 0x405060}, {1, 5, 0, 0}, 2);
+    d = Decode(shortTable);
+    ASSERT_EQ(d.status, BITMAP_OK);
+    EXPECT_EQ(d.At(0, 0), 0x405060u);
+    EXPECT_EQ(d.At(1, 0), 0u);
+    EXPECT_EQ(d.At(2, 0), 0x102030u);
+
+    // 24 bits top-down (negative height): the first stored row is row 0.
+    Bytes topDown = MakeDib(1, -2, 24, BITMAP_BI_RGB, {}, {0x03, 0x02, 0x01, 0, 0x06, 0x05, 0x04, 0}, 0);
+    d = Decode(topDown);
+    ASSERT_EQ(d.status, BITMAP_OK);
+    EXPECT_EQ(d.At(0, 0), 0x010203u);
+    EXPECT_EQ(d.At(0, 1), 0x040506u);
+
+    // 32 bits: BI_RGB is B, G, R, unused; a V5 header with bit fields
+    // (5 bits red at the top) scales each field to 0..255.
+    Bytes plain32 = MakeDib(1, 1, 32, BITMAP_BI_RGB, {}, {0x30, 0x20, 0x10, 0x99}, 0);
+    d = Decode(plain32);
+    ASSERT_EQ(d.status, BITMAP_OK);
+    EXPECT_EQ(d.At(0, 0), 0x102030u);
+    Bytes v5 = MakeDib(2, 1, 32, BITMAP_BI_BITFIELDS, {}, {0, 0, 0, 0, 0x00, 0x00, 0x10, 0x84}, 0, 124);
+    const uint32_t masks[3] = {0xF8000000u, 0x07E00000u, 0x001F0000u};
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < 4; ++k) v5[40 + 4 * i + k] = static_cast<uint8_t>(masks[i] >> (8 * k));
+    d = Decode(v5);
+    ASSERT_EQ(d.status, BITMAP_OK);
+    EXPECT_EQ(d.At(0, 0), 0u);
+    EXPECT_EQ(d.At(1, 0), 0x848284u) << std::hex << d.At(1, 0);  // fields 16/31, 32/63, 16/31
+}
+
+TEST(BitmapDecoder, RunLengthEscapes) {
+    const std::vector<uint32_t> palette = {0x000001, 0x0000AA, 0x00BB00, 0xCC0000};
+    // RLE8, 6 x 3 stored bottom-up:
+    //   row 2 (bottom): run of 2 x index 1, absolute run 3,2,1 (padded), EOL
+    //   row 1: delta (2, 1) lands in row 0 (top) at x 2 -- row 1 stays index 0
+    //   row 0: run of 4 x index 3 from x 2, end of bitmap
+    Bytes rle8 = MakeDib(6, 3, 8, BITMAP_BI_RLE8, palette,
+                         {2, 1, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 2, 1, 4, 3, 0, 1}, 4);
+    Decoded d = Decode(rle8);
+    ASSERT_EQ(d.status, BITMAP_OK) << BitmapStatusText(d.status);
+    const uint32_t expect8[3][6] = {
+        {0x000001, 0x000001, 0xCC0000, 0xCC0000, 0xCC0000, 0xCC0000},
+        {0x000001, 0x000001, 0x000001, 0x000001, 0x000001, 0x000001},
+        {0x0000AA, 0x0000AA, 0xCC0000, 0x00BB00, 0x0000AA, 0x000001},
+    };
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(d.At(x, y), expect8[y][x]) << x << "," << y;
+
+    // RLE4, 9 x 1: an encoded run alternates its two nibbles; an absolute run
+    // of 5 pixels takes three bytes and one pad byte.
+    Bytes rle4 = MakeDib(9, 1, 4, BITMAP_BI_RLE4, palette, {4, 0x12, 0, 5, 0x32, 0x13, 0x20, 0, 0, 1}, 4);
+    d = Decode(rle4);
+    ASSERT_EQ(d.status, BITMAP_OK) << BitmapStatusText(d.status);
+    const uint32_t expect4[9] = {0x0000AA, 0x00BB00, 0x0000AA, 0x00BB00, 0xCC0000,
+                                 0x00BB00, 0x0000AA, 0xCC0000, 0x00BB00};
+    for (int x = 0; x < 9; ++x) EXPECT_EQ(d.At(x, 0), expect4[x]) << x;
+}
+
+TEST(BitmapDecoder, MalformedRunLengthDataFailsCleanly) {
+    const std::vector<uint32_t> palette = {0, 0xFFFFFF};
+    struct Case {
+        const char *what;
+        Bytes data;
+        BitmapStatus expected;
+    } cases[] = {
+        {"run past the end of the row", {5, 1, 0, 1}, BITMAP_BAD_RUN},
+        {"absolute run past the end of the row", {0, 5, 1, 1, 1, 1, 1, 0, 0, 1}, BITMAP_BAD_RUN},
+        {"delta past the right edge", {0, 2, 5, 0, 0, 1}, BITMAP_BAD_RUN},
+        {"delta past the top", {0, 2, 0, 3, 0, 1}, BITMAP_BAD_RUN},
+        {"pixels after the last row", {0, 0, 0, 0, 1, 1, 0, 1}, BITMAP_BAD_RUN},
+        {"no end of bitmap", {4, 1, 0, 0}, BITMAP_TRUNCATED},
+        {"delta cut short", {0, 2, 1}, BITMAP_TRUNCATED},
+        {"absolute run cut short", {0, 4, 1, 1}, BITMAP_TRUNCATED},
+    };
+    for (const Case &c : cases) {
+        Bytes dib = MakeDib(4, 2, 8, BITMAP_BI_RLE8, palette, c.data, 2);
+        EXPECT_EQ(Decode(dib).status, c.expected) << c.what;
+    }
+}
+
+TEST(BitmapDecoder, LyingHeadersFailCleanly) {
+    const Bytes pixels(64, 0);
+    struct Case {
+        const char *what;
+        Bytes dib;
+        BitmapStatus expected;
+    } cases[] = {
+        {"huge width", MakeDib(1 << 30, 1, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_TOO_LARGE},
+        {"huge area", MakeDib(10000, 10000, 8, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_TOO_LARGE},
+        {"most negative height", MakeDib(2, INT32_MIN, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_BAD_HEADER},
+        {"negative width", MakeDib(-2, 2, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_BAD_HEADER},
+        {"zero height", MakeDib(2, 0, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_BAD_HEADER},
+        {"colour table longer than the depth", MakeDib(2, 2, 4, BITMAP_BI_RGB, {}, pixels, 17), BITMAP_BAD_HEADER},
+        {"colour table past the data", MakeDib(2, 2, 8, BITMAP_BI_RGB, {}, Bytes(8, 0), 0), BITMAP_TRUNCATED},
+        {"pixels past the data", MakeDib(64, 64, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_TRUNCATED},
+        {"RLE8 on 4 bits", MakeDib(2, 2, 4, BITMAP_BI_RLE8, {}, pixels, 0), BITMAP_BAD_HEADER},
+        {"top-down RLE", MakeDib(2, -2, 8, BITMAP_BI_RLE8, {}, pixels, 1), BITMAP_BAD_HEADER},
+        {"16 bits", MakeDib(2, 2, 16, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_UNSUPPORTED},
+        {"7 bits", MakeDib(2, 2, 7, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_BAD_HEADER},
+        {"header size 1000", MakeDib(2, 2, 24, BITMAP_BI_RGB, {}, pixels, 0, 1000), BITMAP_BAD_HEADER},
+        {"nothing at all", Bytes{}, BITMAP_TRUNCATED},
+    };
+    for (const Case &c : cases) EXPECT_EQ(Decode(c.dib).status, c.expected) << c.what;
+
+    Bytes good = MakeDib(3, 2, 24, BITMAP_BI_RGB, {}, Bytes(24, 7), 0);
+    uint8_t small[17];
+    EXPECT_EQ(DecodeBitmap(good.data(), good.size(), small, sizeof small), BITMAP_BUFFER_TOO_SMALL);
+}
