@@ -11,6 +11,7 @@
 #   tests/data/roundtrip/*.dib       encoder fixtures the decoder tests read
 #   tests/fuzz/corpus/*.dib          extra seeds for the decoder fuzzer
 #   docs/contact_sheet.png           every bitmap at 2x on a checkerboard
+#   resources/DejaVu-Fonts-LICENSE.txt  licence of the font the font strip is drawn from
 #
 # HOW TO ADD PICTURES
 # Put a module named art_<family>.py next to this file. It exports
@@ -31,6 +32,7 @@
 import glob
 import importlib
 import os
+import shutil
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -44,6 +46,7 @@ from catalogue import CATALOGUE, BY_ID, ICON_ID, ICON_SIZES, file_name  # noqa: 
 
 ROOT = os.path.dirname(os.path.dirname(HERE))
 RESOURCES = os.path.join(ROOT, "resources")
+FONT_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
 # This tool's own finished pictures, drawn over the placeholders.
 OWN_MODULES = ["placeholders", "font_strip", "glows", "tower_textures", "logo"]
@@ -164,6 +167,7 @@ def main():
         raise SystemExit("icon (%s.py): sizes %r, expected %r" % (origin[ICON_ID], sizes, ICON_SIZES))
     bmp_encode.write_ico_file(os.path.join(RESOURCES, "icon%d.ico" % ICON_ID), icon_images)
 
+    shutil.copyfile(FONT_LICENCE, os.path.join(RESOURCES, "DejaVu-Fonts-LICENSE.txt"))
     roundtrip_fixtures.write_all(os.path.join(ROOT, "tests", "data", "roundtrip"))
     roundtrip_fixtures.write_fuzz_seeds(os.path.join(ROOT, "tests", "fuzz", "corpus"))
     if "--no-sheet" not in sys.argv:
