@@ -27,3 +27,8 @@ add_custom_command(
   COMMENT "Embedding the bitmap resources"
   VERBATIM)
 target_sources(kvrn_core PRIVATE ${KVRN_EMBEDDED_BITMAPS})
+
+# The native side of the Windows/native resource comparison (tests/wine/resources.cmake).
+add_executable(kvrn_resource_dump_native ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/programs/resource_dump.cpp)
+kvrn_common_settings(kvrn_resource_dump_native)
+target_link_libraries(kvrn_resource_dump_native PRIVATE kvrn_core)

@@ -45,7 +45,9 @@ def quantise(image, capacity, exact=(), forbidden=()):
         bad = [c for c in colours if c in forbidden and c not in exact]
         if not bad and len(colours) <= capacity:
             index = {c: i for i, c in enumerate(colours)}
-            return colours, [index[p] for p in pixels]
+            indices = [index[p] for p in pixels]
+            _check_exact(pixels, colours, indices, exact, forbidden)
+            return colours, indices
 
     palette = list(exact)
     free = capacity - len(palette)
@@ -81,7 +83,17 @@ def quantise(image, capacity, exact=(), forbidden=()):
     for p, m in zip(pixels, mapped):
         i = exact_index.get(p)
         indices.append(m if i is None else i)
+    _check_exact(pixels, palette, indices, exact, forbidden)
     return palette, indices
+
+
+def _check_exact(pixels, palette, indices, exact, forbidden):
+    """A pixel shows an exact or forbidden colour after quantising if and only if it had it before."""
+    watched = set(exact) | set(tuple(c) for c in forbidden)
+    for p, i in zip(pixels, indices):
+        q = palette[i]
+        if (p in watched or q in watched) and p != q:
+            raise ValueError("quantising changed %r into %r" % (p, q))
 
 
 # ---------------------------------------------------------------- run-length encoders
