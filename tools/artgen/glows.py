@@ -15,9 +15,11 @@ def _grey(width, height, value_at):
 
 def flame():
     """8 x 8: a soft round glow, brightest in the middle, nothing at the rim."""
+    centre = (1.0 - math.hypot(0.5, 0.5) / 4.0) ** 1.6  # the four middle pixels are full white
+
     def value(x, y):
         r = math.hypot(x - 4.0, y - 4.0) / 4.0
-        return 255.0 * max(0.0, 1.0 - r) ** 1.6
+        return 255.0 * max(0.0, 1.0 - r) ** 1.6 / centre
     return _grey(8, 8, value)
 
 
