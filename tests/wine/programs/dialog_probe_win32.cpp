@@ -1,0 +1,49 @@
+// dialog_probe_win32.cpp -- prints a top-level window's controls so Wine tests can read and click them
+//
+// Usage: kvrn_dialog_probe <window title>
+// Exit code 0 with one line per control:
+//   id|class|style hex|check state|centre x|centre y|text
+// where the centre is in screen coordinates; exit code 1 when no visible
+// window has that title.
+#include <windows.h>
+
+#include <cstdio>
+
+static BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+    char className[64] = "";
+    char text[256] = "";
+    GetClassNameA(control, className, sizeof className);
+    GetWindowTextA(control, text, sizeof text);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LRESULT check = SendMessageA(control, BM_GETCHECK, 0, 0);
+    // Line breaks in a text would split the record; show them as \n.
+    char escaped[512];
+    int out = 0;
+    for (int i = 0; text[i] != '\0' && out < static_cast<int>(sizeof escaped) - 3; ++i) {
+        if (text[i] == '\n') {
+            escaped[out++] = '\\';
+            escaped[out++] = 'n';
+        } else if (text[i] != '\r') {
+            escaped[out++] = text[i];
+        }
+    }
+    escaped[out] = '\0';
+    std::printf("%d|%s|%08lX|%d|%ld|%ld|%s\n", GetDlgCtrlID(control), className, static_cast<unsigned long>(style),
+                static_cast<int>(check), (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, escaped);
+    return TRUE;
+}
+
+int main(int argc, char **argv) {
+    if (argc != 2) return 2;
+    HWND window = FindWindowA(nullptr, argv[1]);
+    if (window == nullptr || !IsWindowVisible(window)) return 1;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    std::printf("window|%08lX|%ld|%ld\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
+                rect.right - rect.left, rect.bottom - rect.top);
+    EnumChildWindows(window, PrintControl, 0);
+    std::fflush(stdout);
+    return 0;
+}
