@@ -10,3 +10,8 @@ extern float overviewFactor;
 extern float overviewRate;
 
 void RenderFrame();
+
+// The frame's simulation steps, also run on their own by tests.
+void AdvanceOverview();               // overviewFactor by dt, kept in [0, 1]
+Vec3 CameraTarget(const Vec3 &playerWorld);
+void MoveCamera();                    // one glide step toward the player's target

@@ -1,4 +1,192 @@
-// torches.cpp -- torch records, flames, lights
+// torches.cpp -- torch records, flames, flame sprite and sconce lists, lights
 #include "render/torches.h"
 
-void ConstructTorches() {}
+#include "assets/texture_loader.h"
+#include "common/gl.h"
+#include "common/random.h"
+#include "host/game_clock.h"
+#include "render/scene_setup.h"
+#include "settings/settings_store.h"
+
+Torch torches[TORCH_COUNT];
+
+// Each torch sits on the front face of a tower block, 0.5 below its top edge.
+static const Vec3 torchPositions[TORCH_COUNT] = {
+    //   x      y      z
+    {-6.0f,  1.0f,  2.0f},  // 0, front block 0
+    { 6.0f,  1.0f,  1.0f},  // 1, floor slab 1
+    {-6.0f,  4.0f, -1.0f},  // 2, floor slab 2
+    { 6.0f,  4.0f,  0.0f},  // 3, front block 1
+    {-6.0f,  7.0f, -2.0f},  // 4, front block 2
+    { 6.0f,  7.0f, -3.0f},  // 5, floor slab 3a
+    {-6.0f, 10.0f, -5.0f},  // 6, floor slab 4
+    { 0.0f, 10.0f, -4.0f},  // 7, front block 3
+};
+
+void ResetFlame(FlameParticle &flame) {
+    flame.position = Vec3{0.0f, 0.0f, 0.0f};
+    flame.velocity = Vec3{0.0f, 0.0f, 0.0f};
+    flame.sway = Vec3{0.0f, 0.0f, 0.0f};
+    flame.life = 100.0f;
+    flame.fadeRate = 10.0f;
+    flame.active = 0;
+}
+
+void ConstructTorches() {
+    for (int t = 0; t < TORCH_COUNT; ++t) {
+        Torch &torch = torches[t];
+        for (FlameParticle &flame : torch.flames) {
+            ResetFlame(flame);
+            SpawnFlame(flame);
+        }
+        torch.flicker = TORCH_START_FLICKER;
+    }
+}
+
+// Three draws, in this order: rise speed, side speed, fade rate.
+void SpawnFlame(FlameParticle &flame) {
+    flame.position = Vec3{0.0f, 0.0f, 0.0f};
+    flame.velocity.y = static_cast<float>(Random() % 300) * 0.001f + 0.1f;
+    flame.velocity.x = static_cast<float>(Random() % 500 - 250) * 0.001f;
+    flame.velocity.z = 0.0f;
+    flame.sway = Vec3{-2.0f * flame.velocity.x, 0.0f, 0.0f};
+    flame.active = 1;
+    flame.life = 100.0f;
+    flame.fadeRate = static_cast<float>(Random() % 80 + 50);
+}
+
+void UpdateFlame(FlameParticle &flame) {
+    // Pull back toward the torch's axis once the flame has crossed it.
+    if ((flame.position.x < 0.0f && flame.sway.x < 0.0f) || (flame.position.x > 0.0f && flame.sway.x > 0.0f))
+        flame.sway.x = -flame.velocity.x;
+    flame.velocity.x += dt * flame.sway.x;
+    flame.velocity.y += dt * flame.sway.y;
+    flame.velocity.z += dt * flame.sway.z;
+    flame.position.x += dt * flame.velocity.x;
+    flame.position.y += dt * flame.velocity.y;
+    flame.position.z += dt * flame.velocity.z;
+    flame.life -= dt * flame.fadeRate;
+    if (flame.life < 0.0f) flame.active = 0;
+}
+
+void DrawFlame(const FlameParticle &flame) {
+    glPushMatrix();
+    glTranslatef(flame.position.x, flame.position.y, flame.position.z);
+    glCallList(FLAME_SPRITE_LIST);
+    glPopMatrix();
+}
+
+void BuildFlameSprite() {
+    glNewList(FLAME_SPRITE_LIST, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, textureSlots[10]);
+    glEnable(GL_TEXTURE_2D);
+    glPushMatrix();
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 0.0f); glVertex3f(-0.1f,  0.1f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f); glVertex3f( 0.1f,  0.1f, 0.0f);
+    glTexCoord2f(0.0f, 1.0f); glVertex3f(-0.1f, -0.1f, 0.0f);
+    glTexCoord2f(1.0f, 1.0f); glVertex3f( 0.1f, -0.1f, 0.0f);
+    glEnd();
+    glPopMatrix();
+    glDisable(GL_TEXTURE_2D);
+    glEndList();
+}
+
+void BuildSconceAndPlaceTorches() {
+    // A narrow grey wedge hanging below the torch point.
+    glNewList(SCONCE_LIST, GL_COMPILE);
+    glColor4f(0.25f, 0.25f, 0.25f, 1.0f);
+    glBegin(GL_TRIANGLES);
+    glNormal3f( 1.0f, -0.25f, 1.0f);
+    glVertex3f(-0.15f, -0.05f, 0.0f);
+    glVertex3f( 0.0f,  -0.05f, 0.15f);
+    glVertex3f( 0.0f,  -0.75f, 0.0f);
+    glNormal3f(-1.0f, -0.25f, 1.0f);
+    glVertex3f( 0.0f,  -0.05f, 0.15f);
+    glVertex3f( 0.15f, -0.05f, 0.0f);
+    glVertex3f( 0.0f,  -0.75f, 0.0f);
+    glEnd();
+    glEndList();
+
+    for (int t = 0; t < TORCH_COUNT; ++t) {
+        torches[t].position = torchPositions[t];
+        torches[t].lightId = GL_LIGHT0 + static_cast<uint32_t>(t);
+    }
+}
+
+static void SetLightPosition(const Torch &torch) {
+    const GLfloat position[4] = {torch.position.x, torch.position.y, torch.position.z, 1.0f};
+    glLightfv(torch.lightId, GL_POSITION, position);
+}
+
+void SetUpTorchLights() {
+    static const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    static const GLfloat specular[4] = {0.03f, 0.03f, 0.03f, 1.0f};
+    for (const Torch &torch : torches) {
+        glLightfv(torch.lightId, GL_AMBIENT, white);
+        glLightfv(torch.lightId, GL_DIFFUSE, white);
+        glLightfv(torch.lightId, GL_SPECULAR, specular);
+        SetLightPosition(torch);
+        glLightf(torch.lightId, GL_CONSTANT_ATTENUATION, 1.0f);
+        glEnable(torch.lightId);
+    }
+    glEnable(GL_LIGHTING);
+}
+
+void SetUpFixedLight() {
+    static const GLfloat ambient[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    static const GLfloat diffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    static const GLfloat specular[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+    // Given in eye coordinates, so the light rides with the camera.
+    static const GLfloat position[4] = {0.0f, 25.0f, 5.0f, 1.0f};
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+}
+
+void UpdateTorch(Torch &torch) {
+    if (lightingFx) {
+        // Re-given every frame in the world transform, so the light stays on the torch.
+        SetLightPosition(torch);
+        float speed = (Random() & 1) ? -FLICKER_SPEED : FLICKER_SPEED;
+        if (torch.flicker < FLICKER_LOW) speed = FLICKER_SPEED;
+        if (torch.flicker > FLICKER_HIGH) speed = -FLICKER_SPEED;
+        torch.flicker += dt * speed;
+        if (torch.flicker < FLICKER_FLOOR) torch.flicker = FLICKER_FLOOR;
+        glLightf(torch.lightId, GL_CONSTANT_ATTENUATION, 1.0f);
+        glLightf(torch.lightId, GL_LINEAR_ATTENUATION, 1.0f / (2.0f * torch.flicker));
+        glLightf(torch.lightId, GL_QUADRATIC_ATTENUATION, 1.0f / (2.0f * torch.flicker * torch.flicker));
+    }
+    // A dead flame is respawned here, before it would be drawn again.
+    for (FlameParticle &flame : torch.flames) {
+        if (flame.active)
+            UpdateFlame(flame);
+        else
+            SpawnFlame(flame);
+    }
+}
+
+void DrawTorch(const Torch &torch) {
+    static const GLfloat noEmission[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glPushMatrix();
+    glTranslatef(torch.position.x, torch.position.y, torch.position.z);
+    glEnable(GL_BLEND);
+    for (const FlameParticle &flame : torch.flames) {
+        // Orange-yellow and opaque when fresh, redder and fainter as it burns out.
+        const GLfloat glow[4] = {1.0f, flame.life / 150.0f, 0.0f, flame.life / 100.0f};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, glow);
+        glColor4fv(glow);
+        DrawFlame(flame);
+    }
+    glDisable(GL_BLEND);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, noEmission);
+    glCallList(SCONCE_LIST);
+    glPopMatrix();
+}

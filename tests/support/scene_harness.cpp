@@ -1,0 +1,60 @@
+// scene_harness.cpp -- offscreen scene start-up for tests
+#include "tests/support/scene_harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "common/random.h"
+#include "host/frame.h"
+#include "host/game_clock.h"
+#include "host/game_window.h"
+#include "host/offscreen_context.h"
+#include "render/frame_renderer.h"
+#include "settings/settings_store.h"
+
+bool OpenTestScene(const TestSceneOptions &options) {
+    static bool recordsConstructed = false;
+    if (!recordsConstructed) {
+        ConstructProgramRecords();
+        recordsConstructed = true;
+    }
+    if (!CreateOffscreenContext(options.width, options.height)) return false;
+    // The steps of GameStartup, with room for the options between load and set-up.
+    clientRect = ClientRect{0, 0, options.width, options.height};
+    LoadSettings();
+    if (options.fullDetail >= 0) fullDetail = static_cast<uint8_t>(options.fullDetail);
+    if (options.lightingFx >= 0) lightingFx = static_cast<uint8_t>(options.lightingFx);
+    SeedRandom(options.seed);
+    InitGlState();
+    SetProjection(options.width, options.height);
+    InitClock();
+    ResetFrameClockForTests();
+    return true;
+}
+
+void CloseTestScene() {
+    GameShutdown();
+    DestroyOffscreenContext();
+}
+
+void RenderTestFrame(float frameNow, float frameDt) {
+    now = frameNow;
+    dt = frameDt;
+    RenderFrame();
+}
+
+const char *SaveTestShot(const char *name) {
+    static std::string path;
+    const char *directory = std::getenv("KVRN_TEST_OUTPUT");
+    path = directory && *directory ? directory : ".";
+    std::error_code ignored;
+    std::filesystem::create_directories(path, ignored);
+    path += "/";
+    path += name;
+    path += ".png";
+    return WriteOffscreenPng(path.c_str()) ? path.c_str() : nullptr;
+}
+
+const uint8_t *TestPixels() { return ReadOffscreenPixels(); }
