@@ -119,6 +119,13 @@ static void SetLightPosition(const Torch &torch) {
     glLightfv(torch.lightId, GL_POSITION, position);
 }
 
+// The light's reach follows the flicker: attenuation 1 + d / 2f + d^2 / 2f^2.
+static void SetLightReach(const Torch &torch) {
+    glLightf(torch.lightId, GL_CONSTANT_ATTENUATION, 1.0f);
+    glLightf(torch.lightId, GL_LINEAR_ATTENUATION, 1.0f / (2.0f * torch.flicker));
+    glLightf(torch.lightId, GL_QUADRATIC_ATTENUATION, 1.0f / (2.0f * torch.flicker * torch.flicker));
+}
+
 void SetUpTorchLights() {
     static const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     static const GLfloat specular[4] = {0.03f, 0.03f, 0.03f, 1.0f};
@@ -127,7 +134,10 @@ void SetUpTorchLights() {
         glLightfv(torch.lightId, GL_DIFFUSE, white);
         glLightfv(torch.lightId, GL_SPECULAR, specular);
         SetLightPosition(torch);
-        glLightf(torch.lightId, GL_CONSTANT_ATTENUATION, 1.0f);
+        // The tower is drawn before the first torch update of a frame; without a
+        // reach from the start, the first frame would be lit by eight
+        // unattenuated lights and flash white.
+        SetLightReach(torch);
         glEnable(torch.lightId);
     }
     glEnable(GL_LIGHTING);
@@ -160,9 +170,7 @@ void UpdateTorch(Torch &torch) {
         if (torch.flicker > FLICKER_HIGH) speed = -FLICKER_SPEED;
         torch.flicker += dt * speed;
         if (torch.flicker < FLICKER_FLOOR) torch.flicker = FLICKER_FLOOR;
-        glLightf(torch.lightId, GL_CONSTANT_ATTENUATION, 1.0f);
-        glLightf(torch.lightId, GL_LINEAR_ATTENUATION, 1.0f / (2.0f * torch.flicker));
-        glLightf(torch.lightId, GL_QUADRATIC_ATTENUATION, 1.0f / (2.0f * torch.flicker * torch.flicker));
+        SetLightReach(torch);
     }
     // A dead flame is respawned here, before it would be drawn again.
     for (FlameParticle &flame : torch.flames) {

@@ -126,6 +126,23 @@ TEST_F(Torches, FlickerBoundsAreStrictAndOverrideTheDraw) {
     }
 }
 
+TEST(TorchLights, SetUpGivesEveryLightItsReachBeforeTheFirstFrame) {
+    ConstructTorches();
+    TestSceneOptions options;
+    options.width = 64;
+    options.height = 48;
+    options.lightingFx = 1;
+    ASSERT_TRUE(OpenTestScene(options));
+    for (int light = 0; light < 8; ++light) {
+        GLfloat linear = 0, quadratic = 0;
+        glGetLightfv(GL_LIGHT0 + light, GL_LINEAR_ATTENUATION, &linear);
+        glGetLightfv(GL_LIGHT0 + light, GL_QUADRATIC_ATTENUATION, &quadratic);
+        EXPECT_FLOAT_EQ(linear, 1.0f / 3.0f) << light;
+        EXPECT_FLOAT_EQ(quadratic, 1.0f / 4.5f) << light;
+    }
+    CloseTestScene();
+}
+
 TEST_F(Torches, LightFollowsTheTorchWithReachFromTheFlicker) {
     Torch &torch = torches[2];
     glPushMatrix();
