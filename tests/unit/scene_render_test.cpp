@@ -139,7 +139,7 @@ TEST(SceneRender, PlayViewShowsTheTowerInTheMiddleLitBrightestAtTheTorches) {
     for (int i = 0; i < WIDTH * HEIGHT; ++i)
         if (distance[i] < -cameraPos.z + 8.0f) ++lumaCount[Luma(image, i)];
     int threshold = 255, brightest = lumaCount[255];
-    while (threshold > 0 && brightest < 300) brightest += lumaCount[--threshold];
+    while (threshold > 0 && brightest < 100) brightest += lumaCount[--threshold];
     int far = 0, counted = 0;
     for (int i = 0; i < WIDTH * HEIGHT; ++i) {
         if (distance[i] >= -cameraPos.z + 8.0f || Luma(image, i) < threshold) continue;
