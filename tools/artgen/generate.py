@@ -2,7 +2,9 @@
 #
 # Run from anywhere with Debian's Python (it has PIL):
 #     /usr/bin/python3 tools/artgen/generate.py
-# The output is deterministic and committed; the build never runs this.
+# The output is deterministic and committed; the build never runs this. The
+# test generated_files_are_current (cmake/native-artgen.cmake) runs it with
+# --check to catch outputs that were edited by hand or not regenerated.
 #
 # Writes:
 #   resources/bitmaps/bitmapNNN.bmp  one file per catalogue id (catalogue.py)
@@ -38,14 +40,17 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from PIL import Image, ImageDraw  # noqa: E402
+try:
+    from PIL import Image, ImageDraw  # noqa: E402
+except ImportError:
+    print("this Python has no PIL; use Debian's /usr/bin/python3 (python3-pil)")
+    sys.exit(77)  # ctest reads 77 as skipped
 
 import bmp_encode  # noqa: E402
 import roundtrip_fixtures  # noqa: E402
 from catalogue import CATALOGUE, BY_ID, ICON_ID, ICON_SIZES, file_name  # noqa: E402
 
-ROOT = os.path.dirname(os.path.dirname(HERE))
-RESOURCES = os.path.join(ROOT, "resources")
+SOURCE_ROOT = os.path.dirname(os.path.dirname(HERE))
 FONT_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
 # This tool's own finished pictures, drawn over the placeholders.
@@ -148,9 +153,50 @@ def contact_sheet(images, icon_images, path):
     sheet.convert("RGB").save(path, optimize=True)
 
 
+# Every generated file except the contact sheet, relative to the output root;
+# --check compares exactly these with the committed ones.
+def generated_files(root):
+    names = [os.path.join("resources", file_name(b.id)) for b in CATALOGUE]
+    names += [os.path.join("resources", n) for n in ("bitmaps.rc", "icon%d.ico" % ICON_ID, "DejaVu-Fonts-LICENSE.txt")]
+    for folder in (os.path.join("tests", "data", "roundtrip"), os.path.join("tests", "fuzz", "corpus")):
+        names += [os.path.join(folder, n) for n in sorted(os.listdir(os.path.join(root, folder)))]
+    return names
+
+
+def check_committed(out_root):
+    """Exit status 1 when a committed output differs from what the generator writes now."""
+    stale = []
+    for name in generated_files(out_root):
+        committed = os.path.join(SOURCE_ROOT, name)
+        with open(os.path.join(out_root, name), "rb") as f:
+            fresh = f.read()
+        if not os.path.exists(committed):
+            stale.append(name + " (missing)")
+            continue
+        with open(committed, "rb") as f:
+            if f.read() != fresh:
+                stale.append(name)
+    for name in stale:
+        print("out of date: %s" % name)
+    if stale:
+        print("run /usr/bin/python3 tools/artgen/generate.py and commit the outputs")
+    return 1 if stale else 0
+
+
 def main():
+    # Options: --out DIR writes under DIR instead of the source tree;
+    # --check writes to DIR (--out, required) and compares with the committed
+    # files; --no-sheet skips the contact sheet.
+    args = sys.argv[1:]
+    out_root = args[args.index("--out") + 1] if "--out" in args else SOURCE_ROOT
+    checking = "--check" in args
+    if checking and out_root == SOURCE_ROOT:
+        raise SystemExit("--check needs --out DIR")
+    if checking:
+        shutil.rmtree(out_root, ignore_errors=True)
+    resources = os.path.join(out_root, "resources")
     pictures, icon, origin = collect()
-    os.makedirs(os.path.join(RESOURCES, "bitmaps"), exist_ok=True)
+    os.makedirs(os.path.join(resources, "bitmaps"), exist_ok=True)
     images = {}
     for bitmap in CATALOGUE:
         image = pictures[bitmap.id]()
@@ -158,21 +204,23 @@ def main():
         images[bitmap.id] = image
         exact, forbidden = storage_rules(bitmap, image)
         dib = bmp_encode.build_dib(image, bitmap.format, exact, forbidden)
-        bmp_encode.write_bmp_file(os.path.join(RESOURCES, file_name(bitmap.id)), dib)
-    write_resource_script(os.path.join(RESOURCES, "bitmaps.rc"))
+        bmp_encode.write_bmp_file(os.path.join(resources, file_name(bitmap.id)), dib)
+    write_resource_script(os.path.join(resources, "bitmaps.rc"))
 
     icon_images = icon()
     sizes = tuple(im.size for im in icon_images)
     if sizes != tuple((s, s) for s in ICON_SIZES):
         raise SystemExit("icon (%s.py): sizes %r, expected %r" % (origin[ICON_ID], sizes, ICON_SIZES))
-    bmp_encode.write_ico_file(os.path.join(RESOURCES, "icon%d.ico" % ICON_ID), icon_images)
+    bmp_encode.write_ico_file(os.path.join(resources, "icon%d.ico" % ICON_ID), icon_images)
 
-    shutil.copyfile(FONT_LICENCE, os.path.join(RESOURCES, "DejaVu-Fonts-LICENSE.txt"))
-    roundtrip_fixtures.write_all(os.path.join(ROOT, "tests", "data", "roundtrip"))
-    roundtrip_fixtures.write_fuzz_seeds(os.path.join(ROOT, "tests", "fuzz", "corpus"))
-    if "--no-sheet" not in sys.argv:
-        os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
-        contact_sheet(images, icon_images, os.path.join(ROOT, "docs", "contact_sheet.png"))
+    shutil.copyfile(FONT_LICENCE, os.path.join(resources, "DejaVu-Fonts-LICENSE.txt"))
+    roundtrip_fixtures.write_all(os.path.join(out_root, "tests", "data", "roundtrip"))
+    roundtrip_fixtures.write_fuzz_seeds(os.path.join(out_root, "tests", "fuzz", "corpus"))
+    if checking:
+        sys.exit(check_committed(out_root))
+    if "--no-sheet" not in args:
+        os.makedirs(os.path.join(out_root, "docs"), exist_ok=True)
+        contact_sheet(images, icon_images, os.path.join(out_root, "docs", "contact_sheet.png"))
 
 
 if __name__ == "__main__":
