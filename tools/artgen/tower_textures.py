@@ -38,7 +38,7 @@ def stone():
     tones = {}
     for row in range(size // course):
         for col in range(size // block):
-            tones[(row, col)] = (rng.uniform(0.15, 0.85), rng.uniform(0.92, 1.06),
+            tones[(row, col)] = (rng.uniform(0.0, 0.6), rng.uniform(0.96, 1.1),
                                  [(rng.uniform(0, block), rng.uniform(0, course), rng.uniform(3, 7)) for _ in range(3)])
     for y in range(size):
         row = y // course
