@@ -121,51 +121,58 @@ def general_part(part, fine, tone=None):
     if part == 1:
         s.append(blob([(4, 15), (11, 6), (22, 2.5), (34, 3), (44, 8), (49, 16), (48, 29), (44, 42),
                        (41, 56), (39, 69), (12, 69), (9, 56), (5, 41), (2.5, 27)], fur, ink=ink))
-        s.append(blob([(8, 17), (20, 11), (34, 11), (45, 17), (44, 34), (40, 50), (37, 59),
-                       (13, 59), (10, 48), (7, 32)], armour, gloss=True, ink=ink, clip=True))
-        s.append(ellipse(31, 25, 10, 8, trim, gloss=True, clip=True, ink=ink))
-        s.append(ellipse(15.5, 26, 7, 7.5, scale_colour(trim, 0.8), gloss=True, clip=True, ink=ink))
-        s.append(ellipse(25, 42, 12, 9, scale_colour(armour, 1.2), gloss=True, clip=True))
-        s.append(stroke([(7, 16), (20, 32), (41, 52)], 8, sash, clip=True, shade=1.3))
+        s.append(blob([(8, 18), (20, 13), (34, 13), (45, 18), (44, 34), (40, 50), (37, 59),
+                       (13, 59), (10, 48), (7, 32)], armour, ink=ink, clip=True, shade=1.3))
+        s.append(blob([(20, 15), (34, 14.5), (44, 19), (42, 34), (36, 44), (27, 46), (21, 38), (19, 26)],
+                      scale_colour(armour, 1.35), clip=True, shade=1.4))
+        s.append(stroke([(9, 19), (20, 14), (34, 14), (45, 19)], 2.2, trim, gloss=True, clip=True))
+        s.append(stroke([(27, 16), (26.5, 30), (27, 45)], 1.4, trim, gloss=True, clip=True))
+        s.append(stroke([(7, 17), (20, 32), (41, 52)], 8, sash, clip=True, shade=1.3))
         for i, x in enumerate(range(9, 42, 6)):
             col = trim if i % 2 == 0 else scale_colour(LEATHER, 0.9)
-            s.append(capsule(x + 2, 60, x + 1.5 + (x - 25) * 0.12, 77, 3.2, 3.0, col, ink=ink, gloss=(i % 2 == 0)))
+            s.append(capsule(x + 2, 60, x + 1.5 + (x - 25) * 0.12, 77, 3.2, 3.0, col, ink=ink))
         s.append(capsule(10, 58, 41, 57, 4, 4, scale_colour(LEATHER, 0.8), ink=ink))
         s.append(ellipse(30, 57.5, 4.5, 4.2, trim, gloss=True, ink=ink))
-        s.append(blob([(13, 9), (19, 3), (28, 2.5), (35, 6), (32, 11), (24, 12), (16, 13)], fur_dark))
+        s.append(blob([(9, 12), (16, 5), (28, 3), (39, 6), (44, 12), (36, 16), (25, 15), (14, 17)], fur,
+                      soft=0.6))
+        s.append(blob([(15, 8), (21, 3.5), (29, 3), (35, 6.5), (30, 10), (22, 10.5)], fur_dark))
         if fine:
-            for k in range(5):
-                x = 14 + k * 5
-                s.append(stroke([(x, 4), (x + 1.5, 9)], 0.9, scale_colour(fur, 0.55), clip=True))
-            s.append(ellipse(39, 20, 1.0, 1.0, (220, 180, 110), gloss=True, clip=True))
-            s.append(ellipse(24, 19, 1.0, 1.0, (220, 180, 110), gloss=True, clip=True))
+            for k in range(9):
+                x = 11 + k * 3.8
+                s.append(stroke([(x, 7 + (k % 2)), (x + 1.2, 14)], 0.9, scale_colour(fur, 0.6), clip=True))
+            for (rx, ry) in ((12, 20), (42, 21), (24, 45), (38, 40)):
+                s.append(ellipse(rx, ry, 1.0, 1.0, (220, 180, 110), gloss=True, clip=True))
     elif part == 2:
         s.append(capsule(23, 43, 22, 33, 7, 8, fur_dark))
         s.append(blob([(5, 15), (9, 6), (19, 2), (30, 3.5), (36, 10), (37.5, 20), (35, 30), (31, 38),
                        (23, 44.5), (13, 41), (6, 31), (3.5, 22)], fur, ink=ink))
-        s.append(blob([(18, 15), (28, 12.5), (35, 15), (38, 22), (37.5, 30), (34, 36), (26, 38),
-                       (19, 33), (16.5, 23)], skin, ink=ink, clip=True))
-        s.append(blob([(25, 24), (33, 21.5), (38.3, 24.5), (38.3, 31), (34, 35), (26, 33.5)], muzzle,
+        s.append(blob([(17, 14), (28, 12), (35, 14.5), (38.3, 21), (38.3, 30), (35, 37), (26, 39.5),
+                       (18.5, 34), (15.5, 24)], skin, ink=ink, clip=True))
+        s.append(blob([(22, 25), (32, 21.5), (38.5, 24), (38.5, 32), (35, 37.5), (26, 38), (21, 32)], muzzle,
                       ink=ink, clip=True))
-        s.append(capsule(19, 17.5, 36.5, 16, 3.2, 3.2, scale_colour(skin, 0.75), ink=ink, clip=True))
-        s.append(ellipse(30.5, 20.5, 2.6, 1.6, EYE_GOLD, shade=0.4, grain=0))
-        s.append(ellipse(31.3, 20.6, 1.0, 1.2, (24, 14, 10), flat=True))
-        s.append(ellipse(36.2, 26.0, 1.1, 0.9, (28, 20, 18), flat=True))
-        s.append(stroke([(28, 32), (33, 32.6), (37.5, 30.6)], 1.0, (30, 20, 18), flat=True))
-        s.append(shape([(33.5, 32.4), (35, 32.0), (34.5, 35.0)], (236, 226, 200), shade=0.3))
-        s.append(ellipse(11.5, 24, 3.2, 4.2, scale_colour(skin, 0.9), ink=ink))
+        s.append(capsule(17.5, 18, 37.5, 16.5, 3.6, 3.4, scale_colour(skin, 0.7), ink=ink, clip=True))
+        s.append(ellipse(30.2, 21.2, 2.7, 1.5, EYE_GOLD, shade=0.4, grain=0))
+        s.append(ellipse(31.1, 21.3, 1.0, 1.2, (24, 14, 10), flat=True))
+        s.append(stroke([(27.5, 19.6), (33.5, 19.4)], 0.9, scale_colour(skin, 0.45), flat=True))
+        s.append(ellipse(36.4, 25.8, 1.2, 0.9, (26, 18, 16), flat=True))
+        s.append(ellipse(33.4, 25.9, 0.9, 0.8, (26, 18, 16), flat=True))
+        s.append(stroke([(25, 33), (31, 34), (38, 32)], 1.1, (30, 20, 18), flat=True))
+        s.append(shape([(32.5, 33.6), (34.2, 33.4), (33.6, 36.6)], (236, 226, 200), shade=0.3))
+        s.append(shape([(27.5, 33.8), (29, 33.9), (28.3, 36.2)], (236, 226, 200), shade=0.3))
+        s.append(ellipse(11.5, 25, 3.2, 4.2, scale_colour(skin, 0.9), ink=ink))
+        s.append(ellipse(12, 25, 1.4, 2.2, scale_colour(skin, 0.6), flat=True))
         if helmet:
-            s.append(blob([(6.5, 16), (9, 7), (19, 2.5), (29, 3.5), (34.5, 9), (36, 14.5), (25, 12.5),
-                           (15, 13.5)], trim, gloss=True, ink=ink))
-            s.append(stroke([(8, 7.5), (17, 1.6), (28, 2.2), (34, 6)], 2.6, sash, shade=1.2))
-            s.append(capsule(8, 15, 35, 14, 1.6, 1.6, scale_colour(trim, 1.15), gloss=True))
+            s.append(blob([(5, 19), (7, 9), (16, 3.5), (27, 3.5), (34.5, 8.5), (36.8, 14.5), (27, 13),
+                           (16, 14.5), (10, 18)], trim, gloss=True, ink=ink))
+            s.append(stroke([(5.5, 12), (11, 4.5), (19, 1.6), (28, 1.8)], 3.4, sash, shade=1.2))
+            s.append(stroke([(8, 17), (16, 13.5), (27, 12.5), (36.5, 14)], 1.5, scale_colour(trim, 1.2), gloss=True))
         else:
             s.append(blob([(7, 14), (12, 6), (22, 3), (31, 5), (35, 11), (27, 11), (17, 12)], fur_dark))
         if fine:
             for k in range(6):
                 y = 25 + k * 3
                 s.append(stroke([(7 + k * 0.6, y), (11 + k * 0.4, y + 2.5)], 0.8, scale_colour(fur, 0.6), clip=True))
-            s.append(ellipse(30.0, 19.8, 0.5, 0.4, (255, 250, 220), flat=True))
+            s.append(ellipse(29.6, 20.8, 0.5, 0.4, (255, 250, 220), flat=True))
     elif part == 3:
         s.append(capsule(8, 13, 17, 20.5, 7, 6.5, fur_dark, ink=ink))
         s.append(blob([(1.5, 10), (4, 4), (12, 1.5), (22, 2), (26.5, 7), (26, 12.5), (18, 14.5),
@@ -213,66 +220,77 @@ def general_part(part, fine, tone=None):
 # ---------------------------------------------------------------- the captain
 
 
-def captain_part(part, fine):
+def captain_part(part, fine, tone=None):
+    t = tone or {}
+    olive = t.get("coat", OLIVE)
+    olive_dark = t.get("coat_dark", OLIVE_DARK)
+    harness = t.get("harness", HARNESS)
+    boot = t.get("boot", BOOT)
+    skin = t.get("skin", SKIN_CAPTAIN)
+    hair = t.get("hair", HAIR_CAPTAIN)
+    badge = t.get("badge", EMBER)
     ink = _ink(fine)
     s = []
     if part == 1:
         s.append(blob([(5, 12), (12, 4), (23, 2.2), (33, 5), (38, 12), (36.5, 28), (33, 44), (32, 57),
-                       (30, 64), (14, 64), (10, 56), (9, 40), (5, 26)], OLIVE, ink=ink))
-        s.append(ellipse(23, 4.5, 6.5, 3.2, OLIVE_DARK, clip=True))
-        s.append(stroke([(12, 7), (22, 24), (29, 44)], 3.6, HARNESS, clip=True, smooth=False))
-        s.append(stroke([(34, 8), (25, 23)], 3.6, HARNESS, clip=True, smooth=False))
+                       (30, 64), (14, 64), (10, 56), (9, 40), (5, 26)], olive, ink=ink))
+        s.append(ellipse(23, 4.5, 6.5, 3.2, olive_dark, clip=True))
+        s.append(stroke([(12, 7), (22, 24), (29, 44)], 3.6, harness, clip=True, smooth=False))
+        s.append(stroke([(34, 8), (25, 23)], 3.6, harness, clip=True, smooth=False))
         s.append(ellipse(23.5, 24, 3.2, 3.2, STEEL, gloss=True))
-        s.append(capsule(9.5, 50, 33, 50, 3.2, 3.2, HARNESS, ink=ink))
+        s.append(capsule(9.5, 50, 33, 50, 3.2, 3.2, harness, ink=ink))
         s.append(shape([(21, 47.5), (26, 47.5), (26, 52.5), (21, 52.5)], STEEL, gloss=True))
-        s.append(shape([(12, 28), (19, 29), (19, 36), (12, 35)], OLIVE_DARK, clip=True, shade=0.6))
-        s.append(stroke([(17.5, 53), (18.5, 63.5)], 0.8, OLIVE_DARK, clip=True))
-        s.append(ellipse(32.5, 13, 2.6, 2.2, EMBER, shade=0.5))
+        s.append(shape([(12, 28), (19, 29), (19, 36), (12, 35)], olive_dark, clip=True, shade=0.6))
+        s.append(stroke([(17.5, 53), (18.5, 63.5)], 0.8, olive_dark, clip=True))
+        s.append(ellipse(32.5, 13, 2.6, 2.2, badge, shade=0.5))
         if fine:
-            s.append(stroke([(22, 6), (22, 46)], 0.6, scale_colour(OLIVE, 0.6), clip=True))
-            s.append(ellipse(28, 38, 2.0, 1.5, scale_colour(OLIVE, 1.25), clip=True, shade=0.3))
+            s.append(stroke([(22, 6), (22, 46)], 0.6, scale_colour(olive, 0.6), clip=True))
+            s.append(ellipse(28, 38, 2.0, 1.5, scale_colour(olive, 1.25), clip=True, shade=0.3))
     elif part == 2:
-        s.append(capsule(10, 21, 11, 15, 3.6, 3.6, scale_colour(SKIN_CAPTAIN, 0.85)))
+        s.append(capsule(10, 21, 11, 15, 3.6, 3.6, scale_colour(skin, 0.85)))
         s.append(blob([(4.5, 10), (6.5, 4), (12, 1.5), (18, 3), (20, 7.5), (20.8, 11.5), (20.5, 15),
-                       (18, 19), (13, 20.5), (7.5, 18), (4.5, 14)], SKIN_CAPTAIN, ink=ink))
-        s.append(shape([(19.5, 9.5), (21.7, 13.5), (19.5, 14.2)], SKIN_CAPTAIN, shade=0.6))
+                       (18, 19), (13, 20.5), (7.5, 18), (4.5, 14)], skin, ink=ink))
+        s.append(shape([(19.5, 9.5), (21.7, 13.5), (19.5, 14.2)], skin, shade=0.6))
         s.append(blob([(3.5, 11.5), (3.8, 5), (8, 1.5), (14, 0.7), (19, 2.3), (20.3, 6), (15, 5),
-                       (11, 6), (9, 9.5), (7, 13.5)], HAIR_CAPTAIN, ink=ink))
-        s.append(ellipse(9.7, 11.5, 1.5, 2.2, scale_colour(SKIN_CAPTAIN, 0.8)))
+                       (11, 6), (9, 9.5), (7, 13.5)], hair, ink=ink))
+        s.append(ellipse(9.7, 11.5, 1.5, 2.2, scale_colour(skin, 0.8)))
         s.append(ellipse(16.6, 9.6, 1.2, 0.8, EYE_DARK, flat=True))
-        s.append(stroke([(14.5, 7.6), (18.5, 7.3)], 0.8, HAIR_CAPTAIN, flat=True))
+        s.append(stroke([(14.5, 7.6), (18.5, 7.3)], 0.8, hair, flat=True))
         s.append(stroke([(16.3, 16.2), (19.2, 15.8)], 0.7, (130, 70, 60), flat=True))
         s.append(blob([(9, 15), (13, 19), (18, 18.5), (19.5, 16.5), (17, 19.5), (12, 20)],
-                      scale_colour(SKIN_CAPTAIN, 0.75), clip=True, shade=0.3))
+                      scale_colour(skin, 0.75), clip=True, shade=0.3))
+        if t.get("beard"):
+            s.append(blob([(8, 14), (12, 19.5), (17, 21), (20.5, 17.5), (20, 22), (15, 24), (9.5, 21)],
+                          hair, ink=ink))
     elif part in (3, 5):
         if part == 3:
-            s.append(capsule(7, 5, 7, 24, 5, 4.4, OLIVE_DARK, ink=ink))
-            s.append(capsule(3, 6, 11, 6, 1.0, 1.0, HARNESS, clip=True))
+            s.append(capsule(7, 5, 7, 24, 5, 4.4, olive_dark, ink=ink))
+            s.append(capsule(3, 6, 11, 6, 1.0, 1.0, harness, clip=True))
         else:
-            s.append(capsule(10, 5, 6, 24, 5.6, 5.0, OLIVE, ink=ink))
-            s.append(ellipse(10.5, 10, 2.4, 2.8, EMBER, shade=0.6, clip=True))
+            s.append(capsule(10, 5, 6, 24, 5.6, 5.0, olive, ink=ink))
+            s.append(ellipse(10.5, 10, 2.4, 2.8, badge, shade=0.6, clip=True))
             s.append(ellipse(10.5, 10, 1.1, 1.3, (230, 200, 120), flat=True))
     elif part == 4:
-        s.append(capsule(4, 4.3, 9.5, 16.5, 3.9, 3.5, OLIVE_DARK, ink=ink))
-        s.append(capsule(7.5, 14, 10, 16.5, 3.8, 3.8, HARNESS))
-        s.append(ellipse(12, 20, 4.2, 4.2, BOOT, gloss=True, ink=ink))
+        s.append(capsule(4, 4.3, 9.5, 16.5, 3.9, 3.5, olive_dark, ink=ink))
+        s.append(capsule(7.5, 14, 10, 16.5, 3.8, 3.8, harness))
+        s.append(ellipse(12, 20, 4.2, 4.2, boot, gloss=True, ink=ink))
     elif part == 6:
-        s.append(capsule(5, 4, 12.5, 14.5, 3.8, 3.5, OLIVE, ink=ink))
-        s.append(capsule(11, 13, 13.5, 16, 3.9, 3.9, HARNESS))
+        s.append(capsule(5, 4, 12.5, 14.5, 3.8, 3.5, olive, ink=ink))
+        s.append(capsule(11, 13, 13.5, 16, 3.9, 3.9, harness))
         s.append(shape([(15, 18), (18.5, 18), (17.5, 24), (14.5, 24)], (60, 56, 54), ink=ink))
         s.append(shape([(13, 13), (28, 12), (30.5, 13.5), (30.5, 16), (16, 18)], STEEL, gloss=True, ink=ink))
         s.append(ellipse(29.5, 14.5, 0.9, 0.9, (110, 220, 255), flat=True))
-        s.append(ellipse(16.5, 17.5, 4.0, 3.8, BOOT, gloss=True, ink=ink))
+        s.append(ellipse(16.5, 17.5, 4.0, 3.8, boot, gloss=True, ink=ink))
     elif part == 7:
         s.append(blob([(4, 4.5), (9, 0.8), (15, 3), (15.8, 12), (14.8, 19.5), (10, 21.5), (5.5, 19.5),
-                       (4, 11)], OLIVE, ink=ink))
-        s.append(ellipse(13, 17.5, 2.6, 3, OLIVE_DARK, clip=True, shade=0.6))
-        s.append(shape([(5, 6), (10, 6.5), (10, 12), (5.5, 11.5)], OLIVE_DARK, clip=True, shade=0.5))
+                       (4, 11)], olive, ink=ink))
+        s.append(ellipse(13, 17.5, 2.6, 3, olive_dark, clip=True, shade=0.6))
+        s.append(shape([(5, 6), (10, 6.5), (10, 12), (5.5, 11.5)], olive_dark, clip=True, shade=0.5))
     elif part == 8:
-        s.append(capsule(11, 6, 10.5, 18, 5, 4.5, OLIVE, ink=ink))
+        s.append(capsule(11, 6, 10.5, 18, 5, 4.5, olive, ink=ink))
         s.append(blob([(5, 18), (15, 16.5), (16, 23.5), (22.5, 25.5), (24.3, 31.5), (5, 32.3),
-                       (4.6, 24)], BOOT, gloss=True, ink=ink))
-        s.append(capsule(5, 18.5, 15.5, 18.5, 1.2, 1.2, HARNESS))
+                       (4.6, 24)], boot, gloss=True, ink=ink))
+        s.append(capsule(5, 18.5, 15.5, 18.5, 1.2, 1.2, harness))
         s.append(capsule(5.5, 31, 24, 31, 1.1, 1.1, (24, 22, 22)))
     return s
 

@@ -212,8 +212,7 @@ class Canvas:
         xs = [p[0] for p in pts]
         ys = [p[1] for p in pts]
         bw, bh = max(xs) - min(xs), max(ys) - min(ys)
-        size = max(1.0, min(bw, bh))
-        blur_r = max(1.5, 0.22 * size * s.get("soft", 1.0))
+        blur_r = max(1.5, 0.22 * max(1.0, min(bw, bh)) * s.get("soft", 1.0))
         margin = int(blur_r * 2 + 4)
         x0 = max(int(min(xs)) - margin, 0)
         y0 = max(int(min(ys)) - margin, 0)
@@ -221,9 +220,26 @@ class Canvas:
         y1 = min(int(max(ys)) + margin + 1, self.h * ss)
         if x1 <= x0 or y1 <= y0:
             return
-        cw, ch = x1 - x0, y1 - y0
-        mask = Image.new("L", (cw, ch), 0)
+        mask = Image.new("L", (x1 - x0, y1 - y0), 0)
         ImageDraw.Draw(mask).polygon([(x - x0, y - y0) for (x, y) in pts], fill=255)
+        self._apply(mask, s, (x0, y0, x1, y1), blur_r, (min(ys), max(ys)))
+
+    def paint_mask(self, full_mask, s, blur_r=None):
+        """Paints a shape given as a coverage image of the supersampled canvas (lettering)."""
+        box = full_mask.getbbox()
+        if box is None:
+            return
+        r = blur_r if blur_r is not None else 0.22 * min(box[2] - box[0], box[3] - box[1])
+        r = max(1.5, r)
+        m = int(r * 2 + 4)
+        x0, y0 = max(box[0] - m, 0), max(box[1] - m, 0)
+        x1, y1 = min(box[2] + m, self.w * self.ss), min(box[3] + m, self.h * self.ss)
+        self._apply(full_mask.crop((x0, y0, x1, y1)), s, (x0, y0, x1, y1), r, (box[1], box[3]))
+
+    def _apply(self, mask, s, box, blur_r, yspan):
+        x0, y0, x1, y1 = box
+        cw, ch = x1 - x0, y1 - y0
+        ss = self.ss
         if s.get("clip"):
             clip_src = self.group if self.group is not None else self.cover
             mask = ImageChops.multiply(mask, clip_src.crop((x0, y0, x1, y1)))
@@ -233,7 +249,7 @@ class Canvas:
         if s.get("flat"):
             layer = Image.new("RGB", (cw, ch), base)
         else:
-            layer = self._shade(mask, s, base, blur_r, (x0, y0, x1, y1), ys)
+            layer = self._shade(mask, s, base, blur_r, (x0, y0, x1, y1), yspan)
         ink = s.get("ink", 0)
         if ink:
             k = int(ink * ss) * 2 + 1
@@ -261,7 +277,7 @@ class Canvas:
         strength = s.get("shade", 1.0) * self.light
         emb = ImageChops.subtract(inward, outward, scale=2.0 / max(strength, 0.05), offset=128)
         # Soft top-to-bottom falloff across the shape.
-        top, bottom = min(ys), max(ys)
+        top, bottom = ys
         span = max(bottom - top, 1)
         g0 = (y0 - top) / span
         g1 = (y1 - top) / span
@@ -275,7 +291,7 @@ class Canvas:
             light = Image.blend(light, ImageChops.add(light, g, 1.0, -128), min(1.0, 0.35 * gr))
         hi = mix(base, (255, 236, 200), 0.42)
         if s.get("gloss"):
-            hi = mix(base, (255, 250, 235), 0.75)
+            hi = mix(base, (255, 246, 225), 0.55)
         lo = mix(scale_colour(base, 0.42), SHADOW, 0.35)
         base_img = Image.new("RGB", (cw, ch), base)
         up = light.point(lambda v: clamp8((v - 128) * 2.2))
@@ -283,7 +299,7 @@ class Canvas:
         img = Image.composite(Image.new("RGB", (cw, ch), hi), base_img, up)
         img = Image.composite(Image.new("RGB", (cw, ch), lo), img, down)
         if s.get("gloss"):
-            spec = light.point(lambda v: 255 if v > 185 else clamp8((v - 160) * 10))
+            spec = light.point(lambda v: clamp8((v - 192) * 5))
             img = Image.composite(Image.new("RGB", (cw, ch), (255, 250, 236)), img, spec)
         return img
 
@@ -414,3 +430,26 @@ def point_map(img, sil, count, outline_share=0.7):
     for p in pts:
         out.putpixel(p, PURE_RED)
     return out
+
+
+def torch_light(img, sil, from_right=True, colour=TORCH, strength=0.32):
+    """Warm light falling in from one side, strongest on the lit edge of the subject."""
+    w, h = img.size
+    src = img.tobytes()
+    out = bytearray(src)
+    for y in range(h):
+        row = [x for x in range(w) if sil[y * w + x]]
+        if not row:
+            continue
+        lo, hi = row[0], row[-1]
+        span = max(hi - lo, 1)
+        for x in row:
+            t = (x - lo) / span
+            if not from_right:
+                t = 1 - t
+            k = strength * t * t
+            j = 3 * (y * w + x)
+            for c in range(3):
+                v = src[j + c]
+                out[j + c] = clamp8(v + (colour[c] * v / 255.0) * k * 1.6 + colour[c] * k * 0.12)
+    return Image.frombytes("RGB", (w, h), bytes(out))

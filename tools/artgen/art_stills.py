@@ -1,0 +1,381 @@
+# art_stills.py -- the eighteen stills of the title slide show and their point maps
+#
+# Each still is a subject on a black key colour, so it floats over the
+# starry backdrop; its point map holds exactly as many pure red pixels as the
+# slide show has sparks for it, placed on the subject's outline and on its
+# inner features so that the sparks sketch the picture before it appears.
+
+import functools
+import math
+import os
+
+from PIL import Image, ImageDraw, ImageFont
+
+import figures
+import paint
+from art_portraits import fit
+from paint import (blob, capsule, ellipse, mix, scale_colour, shape, stroke,
+                   EMBER, NIGHT, SANDSTONE_DARK, SANDSTONE_LIGHT, STEEL, TORCH)
+
+KEY = (0, 0, 0)
+FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+
+GOLD = (214, 170, 78)
+IRON_BAR = (70, 74, 82)
+OAK = (128, 88, 50)
+
+# Other apes and people of the citadel, drawn from the same figures in their own colours.
+GORILLA_GUARD = dict(fur=(72, 62, 58), skin=(52, 44, 42), muzzle=(80, 68, 62), armour=(58, 50, 40),
+                     trim=(112, 82, 46), sash=(70, 72, 84), helmet=True)
+ORANG_GUARD = dict(fur=(156, 90, 48), skin=(96, 68, 52), muzzle=(128, 96, 72), armour=(74, 52, 34),
+                   trim=(124, 98, 62), sash=(44, 74, 116), helmet=False)
+OONA = dict(fur=(170, 134, 98), skin=(112, 86, 72), muzzle=(152, 122, 102), armour=(64, 98, 86),
+            trim=(200, 168, 96), sash=(226, 216, 196), helmet=False)
+BREKKO = dict(fur=(96, 68, 50), skin=(62, 48, 42), muzzle=(92, 72, 60), armour=(96, 66, 40),
+              trim=(82, 80, 86), sash=(44, 64, 116), helmet=True)
+SENATOR = dict(fur=(156, 150, 144), skin=(86, 74, 72), muzzle=(122, 110, 102), armour=(96, 44, 100),
+               trim=(210, 174, 84), sash=(210, 174, 84), helmet=False)
+SKERRY = dict(coat=(116, 42, 36), coat_dark=(82, 32, 28), harness=(66, 46, 30), boot=(52, 38, 28),
+              skin=(198, 150, 116), hair=(104, 86, 70), badge=GOLD, beard=True)
+
+
+# ---------------------------------------------------------------- building blocks
+
+
+def figure(canvas, char, pose=figures.REST, scale=2.0, x=0.0, y=0.0, mirror=False, tone=None):
+    figures.paint_figure(canvas, figures.posed_parts(char, pose, scale, x, y, mirror=mirror, tone=tone))
+
+
+def standing(canvas, char, pose, box, tone=None, mirror=False):
+    """A whole figure fitted into box = (left, top, width, height) of the canvas."""
+    left, top, w, h = box
+    scale, x, y = fit(char, pose, w, h)
+    if mirror:
+        x = w - x
+    figure(canvas, char, pose, scale, left + x, top + y, mirror, tone)
+    return scale
+
+
+def bust(canvas, char, pose, scale, head_top, cx, mirror=False, tone=None):
+    """A figure scaled up so its head's top sits at head_top and the head is centred on cx."""
+    parts = dict(figures.posed_parts(char, pose, 1.0, 0.0, 0.0, fine=False))
+    pts = [p for sh in parts[2] for p in sh["pts"]]
+    hx = (min(p[0] for p in pts) + max(p[0] for p in pts)) / 2
+    hy = min(p[1] for p in pts)
+    if mirror:
+        hx = -hx
+    figure(canvas, char, pose, scale, cx - scale * hx, head_top - scale * hy, mirror, tone)
+
+
+def barrel(canvas, cx, cy, rx, ry, upright=True):
+    """An oak barrel with three iron hoops, seen from the side."""
+    shapes = [blob([(cx - rx * 0.85, cy - ry), (cx, cy - ry * 1.04), (cx + rx * 0.85, cy - ry),
+                    (cx + rx, cy), (cx + rx * 0.85, cy + ry), (cx, cy + ry * 1.04),
+                    (cx - rx * 0.85, cy + ry), (cx - rx, cy)], OAK, ink=1.0)]
+    for k in range(-2, 3):
+        x = cx + k * rx * 0.38
+        shapes.append(stroke([(x, cy - ry * 0.98), (x * 1.0 + k * rx * 0.05, cy), (x, cy + ry * 0.98)],
+                             0.8, scale_colour(OAK, 0.6), clip=True, flat=True))
+    for t in (-0.72, 0.0, 0.72):
+        y = cy + t * ry
+        w = rx * (1.0 - 0.12 * abs(t))
+        shapes.append(capsule(cx - w, y, cx + w, y, ry * 0.08, ry * 0.08, IRON_BAR, gloss=True, clip=True))
+    canvas.begin_group()
+    canvas.paint_all(shapes)
+    canvas.end_group()
+
+
+def cage(canvas, left, top, right, bottom, bars=6):
+    """Heavy iron bars with a domed top, a cross-bar and a floor plate, over what is inside."""
+    cx = (left + right) / 2
+    w = right - left
+    dome_h = w * 0.22
+    shapes = [stroke([(cx, top - dome_h - 10), (cx, top - dome_h)], 2.2, IRON_BAR, smooth=False, gloss=True),
+              ellipse(cx, top - dome_h - 1, 4, 4, IRON_BAR, gloss=True)]
+    for i in range(bars + 1):
+        x = left + w * i / bars
+        lift = dome_h * math.sqrt(max(0.0, 1 - ((x - cx) / (w / 2)) ** 2))
+        shapes.append(stroke([(x, bottom), (x, top), (cx + (x - cx) * 0.5, top - lift * 0.85), (cx, top - dome_h)],
+                             2.6, IRON_BAR, gloss=True, ink=0.6))
+    for y in (top, top + (bottom - top) * 0.55):
+        shapes.append(capsule(left - 2, y, right + 2, y, 2.2, 2.2, scale_colour(IRON_BAR, 1.1), gloss=True, ink=0.6))
+    shapes.append(capsule(left - 4, bottom, right + 4, bottom, 3.5, 3.5, scale_colour(IRON_BAR, 0.9), gloss=True,
+                          ink=0.8))
+    canvas.paint_all(shapes)
+
+
+def text_mask(canvas, text, font_name, size, cx, cy, spacing=0.0):
+    """Coverage of a line of text, centred on (cx, cy) in final pixels, at the canvas's supersampling."""
+    ss = canvas.ss
+    font = ImageFont.truetype(os.path.join(FONT_DIR, font_name), int(size * ss))
+    mask = Image.new("L", canvas.cover.size, 0)
+    draw = ImageDraw.Draw(mask)
+    widths = [draw.textlength(ch, font=font) for ch in text]
+    total = sum(widths) + spacing * ss * (len(text) - 1)
+    x = cx * ss - total / 2
+    ascent, descent = font.getmetrics()
+    y = cy * ss - (ascent + descent) / 2 + descent * 0.3
+    for ch, cw in zip(text, widths):
+        draw.text((x, y), ch, font=font, fill=255)
+        x += cw + spacing * ss
+    return mask
+
+
+def flame(canvas, cx, cy, size):
+    canvas.paint_all([
+        blob([(cx, cy - size * 1.6), (cx + size * 0.7, cy - size * 0.2), (cx + size * 0.5, cy + size * 0.6),
+              (cx - size * 0.5, cy + size * 0.6), (cx - size * 0.7, cy - size * 0.2)], TORCH, shade=0.5, grain=0),
+        ellipse(cx, cy + size * 0.05, size * 0.32, size * 0.45, (255, 232, 150), flat=True),
+    ])
+
+
+# ---------------------------------------------------------------- the stills
+
+
+def presents(c):
+    # The maker's mark: a quill crossing the wordmark's first letter.
+    quill = [(6, 27), (10, 20), (16, 12), (24, 5), (31, 2.5), (29, 8), (22, 15), (14, 22)]
+    c.paint_all([
+        blob(quill, (236, 222, 184), ink=0.5, shade=0.8),
+        stroke([(5, 29), (14, 20), (22, 12), (29, 5)], 1.0, scale_colour(GOLD, 0.6), flat=True, clip=True),
+        shape([(3, 31), (7, 25.5), (8.5, 27.5)], GOLD, gloss=True),
+    ])
+    for k in range(5):
+        c.paint(stroke([(12 + k * 3.2, 19 - k * 2.6), (17 + k * 3.0, 18.5 - k * 2.8)], 0.5,
+                       (190, 170, 130), flat=True, clip=True))
+    mask = text_mask(c, "QUILLON CREATIONS", "DejaVuSerifCondensed-Bold.ttf", 20, 145, 16.5, spacing=-0.2)
+    c.paint_mask(mask, dict(col=GOLD, gloss=True, shade=0.8, grain=0), blur_r=2.0)
+
+
+def emblem(c):
+    # The game's emblem: the tower at night inside a bronze ring.
+    cx, cy = 64, 62
+    c.paint_all([
+        ellipse(cx, cy, 58, 58, (150, 110, 56), gloss=True, ink=1.0),
+        ellipse(cx, cy, 49, 49, (26, 40, 80), shade=0.8, grain=0.5),
+    ])
+    for i in range(16):
+        a = 2 * math.pi * i / 16
+        c.paint(ellipse(cx + 53.5 * math.cos(a), cy + 53.5 * math.sin(a), 1.8, 1.8, (232, 196, 120), gloss=True))
+    rng = [(40, 30), (88, 26), (96, 50), (30, 54), (56, 20), (76, 38)]
+    for (x, y) in rng:
+        c.paint(ellipse(x, y, 1.1, 1.1, (230, 236, 255), flat=True, clip=True))
+    c.paint(ellipse(84, 30, 7, 7, (236, 228, 200), shade=0.6, clip=True))
+    floors = 5
+    for f in range(floors):
+        y1 = 100 - f * 13
+        half = 24 - f * 2.5
+        c.paint(shape([(cx - half, y1), (cx + half, y1), (cx + half, y1 - 12), (cx - half, y1 - 12)],
+                      mix(SANDSTONE_LIGHT, SANDSTONE_DARK, f * 0.15), ink=0.7, clip=True))
+        c.paint(shape([(cx - 2, y1 - 3), (cx + 2, y1 - 3), (cx + 2, y1 - 9), (cx - 2, y1 - 9)], (30, 22, 18),
+                      flat=True, clip=True))
+        if f % 2 == 0:
+            flame(c, cx - half + 4, y1 - 7, 2.0)
+            flame(c, cx + half - 4, y1 - 7, 2.0)
+    c.paint(shape([(cx - 12, 35), (cx + 12, 35), (cx + 12, 28), (cx - 12, 28)], SANDSTONE_DARK, clip=True))
+    for k in range(-2, 3):
+        c.paint(shape([(cx + k * 5 - 1.5, 28), (cx + k * 5 + 1.5, 28), (cx + k * 5 + 1.5, 25),
+                       (cx + k * 5 - 1.5, 25)], SANDSTONE_DARK, clip=True))
+    barrel(c, 38, 95, 7, 5.5)
+    c.paint_all([
+        shape([(14, 100), (114, 100), (110, 112), (64, 116), (18, 112)], EMBER, ink=0.8),
+        shape([(14, 100), (4, 104), (10, 108), (4, 113), (18, 112)], scale_colour(EMBER, 0.7), ink=0.8),
+        shape([(114, 100), (124, 104), (118, 108), (124, 113), (110, 112)], scale_colour(EMBER, 0.7), ink=0.8),
+    ])
+    for k in range(7):
+        x = 24 + k * 13.5
+        c.paint(ellipse(x, 107.5 + 0.02 * (x - 64) ** 2 * 0.1, 2.3, 2.3, GOLD, gloss=True))
+
+
+POSE_STAND = {
+    "heroine": [0.0, 0.0, 2.0, 10.0, 12.0, -14.0, 24.0, -6.0, 6.0, 10.0, -8.0],
+    "captain": [0.0, 0.0, 3.0, 8.0, 4.0, 14.0, -4.0, -4.0, 2.0, 8.0, -6.0],
+    "general": [0.0, 0.0, 5.0, -12.0, 8.0, 16.0, 10.0, -6.0, 4.0, 8.0, -6.0],
+}
+POSE_WAVE = [0.0, 0.0, 4.0, 8.0, 10.0, 120.0, 40.0, -6.0, 6.0, 10.0, -8.0]
+POSE_LIFT = [0.0, 0.0, -4.0, 196.0, 0.0, 176.0, 0.0, -6.0, 4.0, 8.0, -6.0]
+POSE_THREAT = [0.0, 0.0, 4.0, 150.0, -30.0, 130.0, -40.0, -8.0, 6.0, 12.0, -8.0]
+
+
+def iselle_full(c):
+    standing(c, "heroine", POSE_WAVE, (4, 6, 120, 246))
+
+
+def iselle_close(c):
+    pose = [0.0, 0.0, 4.0, 8.0, 12.0, 30.0, 40.0, 0, 0, 0, 0]
+    bust(c, "heroine", pose, 5.2, 4, 132)
+
+
+def iselle_apes(c):
+    standing(c, "general", POSE_THREAT, (0, 40, 110, 210), tone=GORILLA_GUARD)
+    standing(c, "general", POSE_THREAT, (146, 40, 110, 210), tone=ORANG_GUARD, mirror=True)
+    standing(c, "heroine", [0.0, 0.0, -8.0, 10.0, 10.0, 30.0, 60.0, -6.0, 6.0, 10.0, -8.0], (84, 60, 88, 192))
+
+
+def in_cage(char, pose):
+    def painter(c):
+        standing(c, char, pose, (22, 48, 84, 180))
+        cage(c, 12, 44, 116, 234)
+    return painter
+
+
+def cade_close(c):
+    pose = [0.0, 0.0, 4.0, 10.0, 0.0, 20.0, 30.0, 0, 0, 0, 0]
+    bust(c, "captain", pose, 5.6, 6, 122)
+
+
+def cade_and_iselle(c):
+    standing(c, "captain", [0.0, 0.0, 6.0, 8.0, 4.0, 50.0, 60.0, -4.0, 2.0, 8.0, -6.0], (20, 10, 120, 240))
+    standing(c, "heroine", [0.0, 0.0, 6.0, 10.0, 12.0, 40.0, 60.0, -6.0, 6.0, 10.0, -8.0], (116, 38, 116, 212),
+             mirror=True)
+
+
+def vashk_full(c):
+    standing(c, "general", POSE_STAND["general"], (2, 4, 124, 248))
+
+
+def vashk_vs_cade(c):
+    # Two heads face each other across a flash.
+    c.paint_all(_flash(128, 62, 22))
+    bust(c, "general", figures.REST, 2.4, 4, 62)
+    bust(c, "captain", figures.REST, 4.0, 8, 196, mirror=True)
+
+
+def _flash(cx, cy, r):
+    pts = []
+    for i in range(16):
+        a = 2 * math.pi * i / 16
+        k = r if i % 2 == 0 else r * 0.4
+        pts.append((cx + k * math.cos(a), cy + k * math.sin(a)))
+    return [shape(pts, TORCH, shade=0.6, grain=0), ellipse(cx, cy, r * 0.3, r * 0.3, (255, 236, 170), flat=True)]
+
+
+def vashk_lift(c):
+    standing(c, "general", POSE_LIFT, (2, 60, 124, 194))
+    barrel(c, 60, 40, 34, 24)
+
+
+def ape_figure(tone, pose):
+    def painter(c):
+        standing(c, "general", pose, (4, 6, 120, 246), tone=tone)
+    return painter
+
+
+def skerry(c):
+    # The slave trader, chest up, with his whip uncoiling across the picture.
+    bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 6, 64, tone=SKERRY)
+    whip = [(116, 86), (150, 60), (186, 50), (220, 62), (236, 86), (222, 104), (200, 98)]
+    c.paint(stroke(whip, lambda t: 4.5 - 3.5 * t, (92, 60, 36), ink=0.5))
+    c.paint(capsule(104, 96, 120, 82, 3.4, 3.4, (60, 40, 28), ink=0.6, gloss=True))
+    for k in range(5):
+        c.paint(ellipse(150 + k * 16, 112 + (k % 2) * 2, 5.5, 3.2, IRON_BAR, gloss=True, ink=0.5))
+        c.paint(ellipse(150 + k * 16, 112 + (k % 2) * 2, 2.8, 1.2, (20, 18, 20), flat=True, clip=False))
+
+
+def senator(c):
+    pose = [0.0, 0.0, -4.0, 10.0, 0.0, 40.0, 60.0, 0, 0, 0, 0]
+    bust(c, "general", pose, 3.4, 6, 128, tone=SENATOR)
+    c.paint(stroke([(84, 128), (104, 152), (128, 160), (152, 152), (172, 128)], 2.4, GOLD, gloss=True))
+    c.paint(ellipse(128, 164, 10, 10, GOLD, gloss=True, ink=0.8))
+    c.paint(ellipse(128, 164, 5, 5, EMBER, gloss=True))
+
+
+def kelvaron(c):
+    cx, cy, r = 64, 136, 40
+    ring = [(cx + 74 * math.cos(a) * math.cos(math.radians(-60)) - 15 * math.sin(a) * math.sin(math.radians(-60)),
+             cy + 74 * math.cos(a) * math.sin(math.radians(-60)) + 15 * math.sin(a) * math.cos(math.radians(-60)))
+            for a in [2 * math.pi * i / 96 for i in range(97)]]
+    back = [p for i, p in enumerate(ring) if math.sin(2 * math.pi * i / 96) < 0]
+    front = [p for i, p in enumerate(ring) if math.sin(2 * math.pi * i / 96) >= 0]
+    dust = [((210, 178, 132), 6.0, 0.0), ((160, 130, 100), 2.2, 4.6), ((232, 206, 160), 1.6, -3.6)]
+    for col, width, off in dust:
+        c.paint(stroke([(x + off * 0.5, y + off * 0.3) for (x, y) in back], width, scale_colour(col, 0.7),
+                       shade=0.4, smooth=False))
+    c.paint(ellipse(cx, cy, r, r, (196, 140, 84), shade=2.2, soft=2.5, ink=0.6))
+    for k, (dy, col) in enumerate(((-22, (168, 112, 66)), (-8, (214, 170, 112)), (6, (150, 96, 60)),
+                                  (20, (200, 150, 96)))):
+        c.paint(stroke([(cx - r - 4, cy + dy + 4), (cx, cy + dy - 2), (cx + r + 4, cy + dy + 5)], 6 + k % 2 * 3,
+                       col, clip=True, shade=0.5))
+    c.paint(ellipse(cx + 10, cy + 10, r * 0.95, r * 0.95, (40, 24, 30), clip=True, flat=True, grain=0))
+    c.paint(ellipse(cx + 2, cy + 2, r * 0.97, r * 0.97, (170, 118, 72), clip=True, shade=1.5, soft=2.0))
+    c.paint(ellipse(cx - 14, cy - 4, 9, 5, (214, 176, 122), clip=True, shade=0.6))
+    for col, width, off in dust:
+        c.paint(stroke([(x + off * 0.5, y + off * 0.3) for (x, y) in front], width, col, shade=0.6, smooth=False))
+    c.paint(ellipse(28, 38, 11, 11, (178, 184, 196), shade=1.8, soft=2.0, ink=0.6))
+    c.paint(ellipse(31, 36, 3, 2.4, (130, 136, 150), clip=True, shade=0.5))
+    c.paint(ellipse(24, 43, 2.2, 1.8, (130, 136, 150), clip=True, shade=0.5))
+    c.paint(ellipse(100, 224, 5, 5, (150, 120, 100), shade=1.6, ink=0.5))
+
+
+def raised_fist(c):
+    # An ape's fist raised in triumph: knuckles to the viewer, bronze bracer, a red sash at the wrist.
+    fur, skin = figures.FUR, figures.APE_SKIN
+    c.begin_group()
+    c.paint(capsule(64, 262, 63, 118, 25, 23, fur, ink=1.2))
+    for k in range(14):
+        x = 44 + (k * 7) % 40
+        y = 214 + (k * 11) % 40
+        c.paint(stroke([(x, y), (x + 3, y + 12)], 1.4, scale_colour(fur, 0.6), clip=True))
+    c.paint(capsule(64, 204, 63, 140, 27.5, 26, figures.BRONZE, gloss=True, ink=1.4))
+    for y in (150, 172, 194):
+        c.paint(capsule(37, y, 91, y, 2.2, 2.2, scale_colour(figures.BRONZE, 0.6), clip=True))
+        for x in (44, 64, 84):
+            c.paint(ellipse(x, y - 8, 1.8, 1.8, (236, 200, 130), gloss=True, clip=True))
+    c.end_group()
+    c.begin_group()
+    c.paint(blob([(36, 124), (31, 94), (33, 62), (48, 44), (64, 41), (84, 44), (97, 60), (98, 94),
+                  (92, 124)], skin, ink=1.4))
+    for i in range(4):
+        x = 41 + i * 15.5
+        c.paint(capsule(x, 47 + abs(i - 1.5) * 2, x + 1, 70, 8.2, 7.8, mix(skin, (120, 100, 90), 0.25), ink=1.2))
+    for i in range(4):
+        x = 42 + i * 15
+        c.paint(capsule(x, 74, x + 1, 86, 7.2, 7.0, mix(skin, (120, 100, 90), 0.15), ink=1.2))
+    c.paint(capsule(34, 108, 70, 90, 9.5, 8, mix(skin, (120, 100, 90), 0.3), ink=1.3))
+    c.paint(capsule(49, 80, 65, 80, 3.2, 3.2, GOLD, gloss=True, clip=True))
+    c.paint(ellipse(57, 80, 3.4, 3.4, EMBER, gloss=True))
+    c.end_group()
+    c.paint(capsule(37, 128, 91, 126, 7, 7, EMBER, ink=0.8))
+    c.paint(stroke([(48, 132), (34, 150), (18, 146), (8, 168), (16, 190)], lambda t: 10 - 5 * t, EMBER, ink=0.7))
+    c.paint(stroke([(78, 132), (96, 152), (112, 148), (120, 170)], lambda t: 9 - 5 * t, scale_colour(EMBER, 0.8),
+                   ink=0.7))
+
+
+#          still points   w    h  sparks  painter
+STILLS = [
+    (121,   122,  256,  32,  150,  presents),
+    (123,   124,  128, 128,  110,  emblem),
+    (116,   117,  128, 256,  111,  iselle_full),
+    (137,   138,  256, 256,  139,  iselle_close),
+    (141,   142,  256, 256,  138,  iselle_apes),
+    (143,   144,  128, 256,   81,  in_cage("heroine", [0.0, 0.0, 0.0, 20.0, 30.0, 160.0, 20.0, -6.0, 6.0, 10.0, -8.0])),
+    (125,   126,  256, 256,  132,  cade_close),
+    (145,   146,  128, 256,   87,  in_cage("captain", [0.0, 0.0, 0.0, 160.0, 10.0, 20.0, 40.0, -4.0, 2.0, 8.0, -6.0])),
+    (147,   148,  256, 256,   91,  cade_and_iselle),
+    (118,   119,  128, 256,  126,  vashk_full),
+    (155,   156,  256, 128,   73,  vashk_vs_cade),
+    (157,   158,  128, 256,   75,  vashk_lift),
+    (134,   133,  128, 256,  132,  ape_figure(OONA, [0.0, 0.0, 4.0, -10.0, 20.0, 40.0, 60.0, -4.0, 4.0, 6.0, -6.0])),
+    (135,   136,  128, 256,  123,  ape_figure(BREKKO, POSE_THREAT)),
+    (149,   150,  256, 128,   39,  skerry),
+    (139,   140,  256, 256,   90,  senator),
+    (151,   152,  128, 256,  121,  kelvaron),
+    (153,   154,  128, 256,   71,  raised_fist),
+]
+
+
+@functools.lru_cache(maxsize=None)
+def render(still_id):
+    row = next(r for r in STILLS if r[0] == still_id)
+    _, _, w, h, sparks, painter = row
+    canvas = paint.Canvas(w, h, ss=3, seed=still_id)
+    painter(canvas)
+    img, sil = canvas.finish(outline=(still_id != 121))
+    img = paint.torch_light(img, sil, from_right=True, strength=0.22)
+    return paint.on_key(img, sil, KEY), paint.point_map(img, sil, sparks)
+
+
+PICTURES = {}
+for _row in STILLS:
+    PICTURES[_row[0]] = (lambda i: lambda: render(i)[0])(_row[0])
+    PICTURES[_row[1]] = (lambda i: lambda: render(i)[1])(_row[0])
