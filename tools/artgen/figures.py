@@ -354,7 +354,7 @@ def heroine_part(part, fine, tone=None):
         if part == 4:
             top, wrist, hand = (3.5, 3.5), (4.5, 16), (5, 20.5)
         else:
-            top, wrist, hand = (5.6, 3.2), (4.6, 20), (4.6, 24.2)
+            top, wrist, hand = (5.8, 2.2), (4.6, 20), (4.6, 24.2)
         s.append(capsule(top[0], top[1], wrist[0], wrist[1], 2.8 if part == 4 else 2.6, 2.3, arm, ink=ink))
         s.append(capsule(wrist[0], wrist[1] - 5, wrist[0], wrist[1] - 0.5, 2.8, 2.7, WRAP, ink=ink))
         s.append(ellipse(hand[0], hand[1], 2.7, 3.3, arm, ink=ink))
