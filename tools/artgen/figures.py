@@ -100,6 +100,21 @@ LIPS = (168, 82, 70)
 EYE_DARK = (36, 26, 24)
 
 
+def fur_strokes(x0, y0, x1, y1, count, colour, seed, length=3.5, slant=0.35):
+    """Short strands scattered over a fur region, clipped to what the part has painted."""
+    out = []
+    state = seed * 2654435761 % 4294967296
+    for _ in range(count):
+        state = (state * 1103515245 + 12345) % 2147483648
+        fx = (state >> 8) % 1000 / 1000.0
+        state = (state * 1103515245 + 12345) % 2147483648
+        fy = (state >> 8) % 1000 / 1000.0
+        x, y = x0 + (x1 - x0) * fx, y0 + (y1 - y0) * fy
+        tone = colour if (state >> 4) % 3 else scale_colour(colour, 1.9)
+        out.append(stroke([(x, y), (x + slant * length, y + length)], 0.45, tone, clip=True, flat=True))
+    return out
+
+
 def _ink(fine):
     return 0.7 if fine else 0.0
 
@@ -115,7 +130,7 @@ def general_part(part, fine, tone=None):
     armour = tone["armour"] if tone else IRON
     trim = tone["trim"] if tone else BRONZE
     sash = tone["sash"] if tone else EMBER
-    helmet = tone.get("helmet", True) if tone else True
+    helmet = tone.get("helmet", False) if tone else False
     ink = _ink(fine)
     s = []
     if part == 1:
@@ -137,6 +152,7 @@ def general_part(part, fine, tone=None):
                       soft=0.6))
         s.append(blob([(15, 8), (21, 3.5), (29, 3), (35, 6.5), (30, 10), (22, 10.5)], fur_dark))
         if fine:
+            s.extend(fur_strokes(3, 4, 48, 68, 70, scale_colour(fur, 0.62), 11))
             for k in range(9):
                 x = 11 + k * 3.8
                 s.append(stroke([(x, 7 + (k % 2)), (x + 1.2, 14)], 0.9, scale_colour(fur, 0.6), clip=True))
@@ -167,12 +183,14 @@ def general_part(part, fine, tone=None):
             s.append(stroke([(5.5, 12), (11, 4.5), (19, 1.6), (28, 1.8)], 3.4, sash, shade=1.2))
             s.append(stroke([(8, 17), (16, 13.5), (27, 12.5), (36.5, 14)], 1.5, scale_colour(trim, 1.2), gloss=True))
         else:
-            s.append(blob([(7, 14), (12, 6), (22, 3), (31, 5), (35, 11), (27, 11), (17, 12)], fur_dark))
+            s.append(blob([(6, 16), (9, 7), (17, 1.2), (26, 1.0), (33, 5), (36.5, 12), (30, 11.5), (21, 11),
+                           (12, 15)], fur_dark, ink=ink))
+            s.append(stroke([(10, 9), (18, 3.5), (27, 3.2)], 1.2, scale_colour(fur, 1.15), clip=True, shade=0.5))
         if fine:
-            for k in range(6):
-                y = 25 + k * 3
-                s.append(stroke([(7 + k * 0.6, y), (11 + k * 0.4, y + 2.5)], 0.8, scale_colour(fur, 0.6), clip=True))
+            s.extend(fur_strokes(4, 4, 20, 44, 60, scale_colour(fur, 0.62), 21))
             s.append(ellipse(29.6, 20.8, 0.5, 0.4, (255, 250, 220), flat=True))
+            s.append(stroke([(19, 29), (23, 27.5)], 0.5, scale_colour(skin, 0.6), flat=True, clip=True))
+            s.append(stroke([(20, 24), (24, 23)], 0.5, scale_colour(skin, 0.6), flat=True, clip=True))
     elif part == 3:
         s.append(capsule(8, 13, 17, 20.5, 7, 6.5, fur_dark, ink=ink))
         s.append(blob([(1.5, 10), (4, 4), (12, 1.5), (22, 2), (26.5, 7), (26, 12.5), (18, 14.5),
@@ -187,28 +205,35 @@ def general_part(part, fine, tone=None):
     elif part in (4, 6):
         ax = 15 if part == 4 else 14
         body = fur_dark if part == 4 else fur
-        s.append(capsule(ax, 7.5, ax - 1.5, 44, 6.5, 6.5, body, ink=ink))
-        s.append(capsule(ax, 22, ax - 1.2, 40, 7.6, 7.2, trim if part == 6 else scale_colour(trim, 0.8),
+        s.append(blob([(ax - 6, 5), (ax, 1.2), (ax + 6.5, 4), (ax + 8.5, 16), (ax + 7.5, 34), (ax + 6, 44),
+                       (ax - 7, 44), (ax - 8.5, 30), (ax - 8, 14)], body, ink=ink))
+        for k in range(6):
+            y = 8 + k * 4.5
+            s.append(stroke([(ax - 5 + (k % 3) * 4, y), (ax - 4 + (k % 3) * 4, y + 4)], 0.8,
+                            scale_colour(body, 0.62), clip=True))
+        if fine:
+            s.extend(fur_strokes(ax - 8, 3, ax + 8, 33, 40, scale_colour(body, 0.6), part))
+        s.append(capsule(ax - 0.8, 33, ax - 1.0, 42, 8.2, 7.8, trim if part == 6 else scale_colour(trim, 0.8),
                          gloss=True, ink=ink))
-        for y in (25, 31, 37):
-            s.append(capsule(ax - 7, y, ax + 6, y + 0.5, 0.9, 0.9, scale_colour(trim, 0.6), clip=True))
-        s.append(blob([(ax - 9, 48), (ax - 3, 45), (ax + 6, 46), (ax + 10, 52), (ax + 9, 60), (ax + 3, 64.5),
-                       (ax - 5, 63.5), (ax - 10, 57)], skin, ink=ink))
+        s.append(capsule(ax - 9, 37.5, ax + 7.5, 37.5, 0.9, 0.9, scale_colour(trim, 0.55), clip=True))
+        s.append(blob([(ax - 9.5, 48), (ax - 3, 44.5), (ax + 6, 45.5), (ax + 10.5, 52), (ax + 9.5, 60),
+                       (ax + 3, 64.6), (ax - 5, 63.8), (ax - 10.3, 57)], skin, ink=ink))
         for k in range(3):
-            y = 53 + k * 3.5
-            s.append(stroke([(ax + 3, y), (ax + 9, y + 0.3)], 0.8, scale_colour(skin, 0.5), clip=True))
+            y = 52.5 + k * 3.6
+            s.append(stroke([(ax + 2, y), (ax + 10, y + 0.3)], 0.8, scale_colour(skin, 0.45), clip=True))
+        s.append(stroke([(ax - 6, 49), (ax - 1, 56), (ax + 2, 55)], 0.8, scale_colour(skin, 0.5), clip=True))
     elif part == 7:
         s.append(blob([(1, 5.5), (5, 0.8), (12, 3), (19.5, 13), (20.8, 19), (15.5, 23.3), (8.5, 21.5),
                        (3, 12)], fur, ink=ink))
         s.append(blob([(3, 4), (10, 2), (12, 8), (5, 10)], scale_colour(LEATHER, 0.9), clip=True))
         if fine:
-            for k in range(4):
-                s.append(stroke([(5 + k * 3, 8 + k * 2), (8 + k * 3, 13 + k * 2)], 0.8,
-                                scale_colour(fur, 0.6), clip=True))
+            s.extend(fur_strokes(1, 2, 21, 23, 40, scale_colour(fur, 0.6), 7))
     elif part == 8:
         s.append(capsule(7, 6.5, 9, 21, 5.6, 5.2, fur, ink=ink))
         s.append(blob([(9, 6), (13.5, 8), (14, 18), (11, 22), (8, 14)], trim, gloss=True, ink=ink, clip=True))
         s.append(capsule(3.5, 19.5, 13.5, 19.5, 1.6, 1.6, LEATHER))
+        if fine:
+            s.extend(fur_strokes(2, 2, 12, 18, 20, scale_colour(fur, 0.6), 8))
         s.append(blob([(2, 25), (7, 21.5), (17, 22), (25.5, 26.5), (26.3, 31), (15, 32.3), (2.5, 31.5)],
                       skin, ink=ink))
         for k in range(3):
@@ -254,7 +279,15 @@ def captain_part(part, fine, tone=None):
         s.append(blob([(3.5, 11.5), (3.8, 5), (8, 1.5), (14, 0.7), (19, 2.3), (20.3, 6), (15, 5),
                        (11, 6), (9, 9.5), (7, 13.5)], hair, ink=ink))
         s.append(ellipse(9.7, 11.5, 1.5, 2.2, scale_colour(skin, 0.8)))
-        s.append(ellipse(16.6, 9.6, 1.2, 0.8, EYE_DARK, flat=True))
+        if fine:
+            s.append(ellipse(16.6, 9.7, 1.3, 0.75, (236, 228, 218), flat=True))
+            s.append(ellipse(17.1, 9.7, 0.65, 0.7, (60, 84, 96), flat=True))
+            s.append(ellipse(17.2, 9.7, 0.3, 0.35, (14, 10, 8), flat=True))
+            s.append(stroke([(15.2, 9.0), (16.6, 8.8), (18.0, 9.1)], 0.4, EYE_DARK, flat=True))
+            s.append(stroke([(19.2, 13.8), (20.4, 14.0)], 0.35, scale_colour(skin, 0.6), flat=True))
+            s.append(stroke([(8.8, 10.4), (9.8, 12.6)], 0.35, scale_colour(skin, 0.6), flat=True))
+        else:
+            s.append(ellipse(16.6, 9.6, 1.2, 0.8, EYE_DARK, flat=True))
         s.append(stroke([(14.5, 7.6), (18.5, 7.3)], 0.8, hair, flat=True))
         s.append(stroke([(16.3, 16.2), (19.2, 15.8)], 0.7, (130, 70, 60), flat=True))
         s.append(blob([(9, 15), (13, 19), (18, 18.5), (19.5, 16.5), (17, 19.5), (12, 20)],
@@ -336,9 +369,21 @@ def heroine_part(part, fine, tone=None):
         s.append(blob([(15, 9.5), (18, 4), (24, 2.3), (29, 4.6), (30.6, 8.5), (26, 6.8), (21.5, 9.5),
                        (18.5, 14.5), (16.5, 17)], hair, ink=ink))
         s.append(stroke([(16, 6.5), (23, 3.5), (30, 6.2)], 1.1, WRAP))
-        s.append(ellipse(26.7, 12.2, 1.3, 0.9, EYE_DARK, flat=True))
-        s.append(stroke([(24.8, 10.3), (28.3, 10.1)], 0.7, hair, flat=True))
-        s.append(ellipse(28.8, 18.4, 1.5, 0.8, LIPS, shade=0.3))
+        if fine:
+            s.append(ellipse(26.7, 12.2, 1.45, 0.85, (236, 226, 214), flat=True))
+            s.append(ellipse(27.2, 12.2, 0.75, 0.8, (70, 46, 30), flat=True))
+            s.append(ellipse(27.3, 12.2, 0.35, 0.4, (16, 10, 8), flat=True))
+            s.append(stroke([(25.1, 11.4), (26.7, 11.1), (28.3, 11.5)], 0.45, EYE_DARK, flat=True))
+            s.append(stroke([(24.6, 10.0), (26.7, 9.4), (28.6, 9.8)], 0.6, hair, flat=True))
+            s.append(shape([(27.2, 17.9), (29.9, 17.6), (29.6, 18.3), (27.6, 18.4)], LIPS, shade=0.3))
+            s.append(shape([(27.6, 18.4), (29.6, 18.3), (29.0, 19.3), (27.9, 19.1)], mix(LIPS, skin, 0.3),
+                           shade=0.3))
+            s.append(ellipse(25.0, 16, 1.8, 1.1, mix(skin, LIPS, 0.12), flat=True, clip=True))
+            s.append(stroke([(30.2, 15.2), (31.2, 15.4)], 0.4, scale_colour(skin, 0.6), flat=True))
+        else:
+            s.append(ellipse(26.7, 12.2, 1.3, 0.9, EYE_DARK, flat=True))
+            s.append(stroke([(24.8, 10.3), (28.3, 10.1)], 0.7, hair, flat=True))
+            s.append(ellipse(28.3, 18.3, 1.2, 0.75, LIPS, shade=0.3))
         if fine:
             for k in range(5):
                 s.append(stroke([(9 + k * 2.3, 8 + k), (6 + k * 1.7, 20 + k * 2.5), (4 + k * 1.5, 31)],
