@@ -47,6 +47,7 @@ TEST_F(TowerGeometry, UnitBoxesHaveNoBackAndOnlyTheClosedOneABottom) {
 
 TEST_F(TowerGeometry, TowerPiecesCoverTheirSpansAndStairsClimbTowardTheirOrigin) {
     const auto tower = CaptureFeedback([] { glCallList(TOWER_LIST); });
+    EXPECT_TRUE(GlStateContractHolds()) << "after the tower";
     const struct {
         const char *name;
         Box3 span;
@@ -84,6 +85,7 @@ TEST_F(TowerGeometry, TowerPiecesCoverTheirSpansAndStairsClimbTowardTheirOrigin)
 
 TEST_F(TowerGeometry, BarrelMeasuresAndItsScaleCompoundsWithoutAPop) {
     const auto barrel = CaptureFeedback([] { glCallList(BARREL_LIST); });
+    EXPECT_TRUE(GlStateContractHolds()) << "after a barrel";
     EXPECT_EQ(barrel.size(), 14u * 3u * 2u + 2u * 14u) << "14 segments of three bands, two fans";
     const auto Widest = [](const std::vector<FeedbackPrimitive> &triangles) {
         float widest = 0.0f;
@@ -125,6 +127,8 @@ TEST_F(TowerGeometry, CageHangsBelowThePlateAndRisesWithTheRope) {
         const auto line = CaptureFeedback(DrawCageLine);
         ASSERT_EQ(line.size(), 1u);
         ExpectBox(BoundsOf(line), Span(6, 6, 10.25f + drop, 15, -5.5f, -5.5f), "hanging line");
+        DrawRopeCageAndTorches();
+        EXPECT_TRUE(GlStateContractHolds()) << "after the rope, cage and torch pass";
     }
     ropeDrop = 0.0f;
 }
