@@ -281,30 +281,47 @@ def senator(c):
 
 
 def kelvaron(c):
-    cx, cy, r = 64, 136, 40
-    ring = [(cx + 74 * math.cos(a) * math.cos(math.radians(-60)) - 15 * math.sin(a) * math.sin(math.radians(-60)),
-             cy + 74 * math.cos(a) * math.sin(math.radians(-60)) + 15 * math.sin(a) * math.cos(math.radians(-60)))
-            for a in [2 * math.pi * i / 96 for i in range(97)]]
-    back = [p for i, p in enumerate(ring) if math.sin(2 * math.pi * i / 96) < 0]
-    front = [p for i, p in enumerate(ring) if math.sin(2 * math.pi * i / 96) >= 0]
-    dust = [((210, 178, 132), 6.0, 0.0), ((160, 130, 100), 2.2, 4.6), ((232, 206, 160), 1.6, -3.6)]
-    for col, width, off in dust:
-        c.paint(stroke([(x + off * 0.5, y + off * 0.3) for (x, y) in back], width, scale_colour(col, 0.7),
-                       shade=0.4, smooth=False))
-    c.paint(ellipse(cx, cy, r, r, (196, 140, 84), shade=2.2, soft=2.5, ink=0.6))
-    for k, (dy, col) in enumerate(((-22, (168, 112, 66)), (-8, (214, 170, 112)), (6, (150, 96, 60)),
-                                  (20, (200, 150, 96)))):
-        c.paint(stroke([(cx - r - 4, cy + dy + 4), (cx, cy + dy - 2), (cx + r + 4, cy + dy + 5)], 6 + k % 2 * 3,
-                       col, clip=True, shade=0.5))
-    c.paint(ellipse(cx + 10, cy + 10, r * 0.95, r * 0.95, (40, 24, 30), clip=True, flat=True, grain=0))
-    c.paint(ellipse(cx + 2, cy + 2, r * 0.97, r * 0.97, (170, 118, 72), clip=True, shade=1.5, soft=2.0))
-    c.paint(ellipse(cx - 14, cy - 4, 9, 5, (214, 176, 122), clip=True, shade=0.6))
-    for col, width, off in dust:
-        c.paint(stroke([(x + off * 0.5, y + off * 0.3) for (x, y) in front], width, col, shade=0.6, smooth=False))
-    c.paint(ellipse(28, 38, 11, 11, (178, 184, 196), shade=1.8, soft=2.0, ink=0.6))
-    c.paint(ellipse(31, 36, 3, 2.4, (130, 136, 150), clip=True, shade=0.5))
-    c.paint(ellipse(24, 43, 2.2, 1.8, (130, 136, 150), clip=True, shade=0.5))
-    c.paint(ellipse(100, 224, 5, 5, (150, 120, 100), shade=1.6, ink=0.5))
+    # The world itself: a desert planet girdled by a wide ring of dust, with its two moons.
+    cx, cy, r = 64, 134, 42
+    tilt = math.radians(-62)
+
+    def ring_path(radius, flat, front):
+        pts = []
+        for i in range(121):
+            a = 2 * math.pi * i / 120
+            if (math.sin(a) >= 0) != front:
+                continue
+            x, y = radius * math.cos(a), flat * radius * math.sin(a)
+            pts.append((cx + x * math.cos(tilt) - y * math.sin(tilt), cy + x * math.sin(tilt) + y * math.cos(tilt)))
+        return pts
+    bands = [(1.24, (150, 122, 96), 3.0), (1.34, (214, 184, 140), 5.0), (1.46, (182, 150, 112), 3.0),
+             (1.56, (232, 208, 166), 4.0), (1.68, (170, 138, 106), 3.0), (1.80, (206, 178, 136), 2.2)]
+    for k, col, width in bands:
+        c.paint(stroke(ring_path(r * k, 0.3, False), width, scale_colour(col, 0.72), shade=0.4, smooth=False))
+    c.paint(ellipse(cx, cy, r, r, (204, 148, 90), shade=1.6, soft=2.5, ink=0.6))
+    for k, (dy, col, width) in enumerate(((-30, (226, 182, 122), 5), (-18, (178, 118, 70), 6),
+                                          (-6, (214, 166, 106), 4), (5, (160, 100, 62), 7),
+                                          (17, (208, 156, 98), 5), (29, (172, 112, 70), 6))):
+        c.paint(stroke([(cx - r - 4, cy + dy + 5), (cx - r / 2, cy + dy), (cx, cy + dy - 2),
+                        (cx + r / 2, cy + dy), (cx + r + 4, cy + dy + 5)], width, col, clip=True, shade=0.35))
+    c.paint(ellipse(cx - 12, cy - 6, 8, 4.5, (236, 204, 150), clip=True, shade=0.5))
+    c.paint(ellipse(cx + 14, cy + 12, 5, 3, (130, 80, 52), clip=True, shade=0.5))
+    c.paint(dict(ellipse(cx + 18, cy + 16, r * 1.02, r * 1.02, (24, 14, 26)), darken=0.75, feather=5.0))
+    for k, col, width in bands:
+        c.paint(stroke(ring_path(r * k, 0.3, True), width, col, shade=0.5, smooth=False))
+    for i in range(40):
+        a = 2 * math.pi * ((i * 37) % 120) / 120
+        rr = r * (1.26 + 0.5 * ((i * 13) % 10) / 10)
+        x, y = rr * math.cos(a), 0.3 * rr * math.sin(a)
+        px = cx + x * math.cos(tilt) - y * math.sin(tilt)
+        py = cy + x * math.sin(tilt) + y * math.cos(tilt)
+        if math.sin(a) >= 0 or math.hypot(px - cx, py - cy) > r + 1:
+            c.paint(ellipse(px, py, 0.9, 0.9, (240, 222, 186), flat=True))
+    c.paint(ellipse(26, 34, 12, 12, (180, 186, 198), shade=1.8, soft=2.0, ink=0.6))
+    c.paint(ellipse(29, 31, 3.2, 2.6, (132, 138, 152), clip=True, shade=0.5))
+    c.paint(ellipse(21, 39, 2.4, 2.0, (132, 138, 152), clip=True, shade=0.5))
+    c.paint(dict(ellipse(32, 40, 12.5, 12.5, (10, 12, 30)), darken=0.7, feather=2.0))
+    c.paint(ellipse(104, 228, 6, 6, (156, 124, 102), shade=1.6, ink=0.5))
 
 
 def raised_fist(c):

@@ -240,10 +240,18 @@ class Canvas:
         x0, y0, x1, y1 = box
         cw, ch = x1 - x0, y1 - y0
         ss = self.ss
+        clip_src = self.group if self.group is not None else self.cover
         if s.get("clip"):
-            clip_src = self.group if self.group is not None else self.cover
             mask = ImageChops.multiply(mask, clip_src.crop((x0, y0, x1, y1)))
         if mask.getbbox() is None:
+            return
+        if s.get("darken"):
+            # Shades what is already painted (a planet's night side) without adding coverage.
+            soft = mask.filter(ImageFilter.GaussianBlur(s.get("feather", 1.0) * ss))
+            soft = ImageChops.multiply(soft, clip_src.crop((x0, y0, x1, y1)) if s.get("clip") else self.cover.crop((x0, y0, x1, y1)))
+            region = self.colour.crop((x0, y0, x1, y1))
+            dark = Image.blend(region, Image.new("RGB", (cw, ch), s.get("col", SHADOW)), s["darken"])
+            self.colour.paste(Image.composite(dark, region, soft), (x0, y0))
             return
         base = s["col"]
         if s.get("flat"):
