@@ -29,6 +29,8 @@ extern ThrownObject thrownObjects[THROWN_OBJECT_COUNT];  // fixed pool, never re
 
 void InitApe(ApeController &controller, CharacterRecord &record);
 void ApeStep(ApeController &controller);
+// Inactive, at the top floor's start, rolling left once activated.
+void InitObject(ThrownObject &object);
 void ObjectMove(ThrownObject &object);
 void ObjectStep(ThrownObject &object);
 void DrawObject(const ThrownObject &object);

@@ -1,7 +1,82 @@
 // levels.cpp -- roles, new game, level start and game over
 #include "game/levels.h"
 
-void AssignRoles(int) {}
-void NewGame(int) {}
-void StartLevel(int) {}
-void GameOver() {}
+#include <cstdio>
+
+#include "assets/flying_text.h"
+#include "assets/slide_show.h"
+#include "game/ape.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "game/rope_cage.h"
+#include "host/game_clock.h"
+#include "render/screens_hud.h"
+#include "settings/settings_store.h"
+
+struct RoleAssignment {
+    CharacterRecord *player;
+    CharacterRecord *ape;
+    CharacterRecord *captive;
+    int crawlTextureSlot;
+};
+
+// clang-format off
+static const RoleAssignment ROLES[3] = {
+    // player,       ape (thrower),  captive,       crawl texture   choice
+    { &characterB,   &characterA,    &characterC,   18 },        // 0 the captain
+    { &characterC,   &characterA,    &characterB,   19 },        // 1 the slave heroine
+    { &characterA,   &characterC,    &characterB,   20 },        // 2 the ape general
+};
+// clang-format on
+
+static const int TICKER_SUBMIT = 1;
+static const int TICKER_HIGH_SCORE = 2;
+static const int TICKER_PRESS_SPACE = 5;
+
+static const RoleAssignment &Roles(int choice) { return ROLES[choice >= 0 && choice < 3 ? choice : 0]; }
+
+void AssignRoles(int choice) {
+    const RoleAssignment &roles = Roles(choice);
+    InitPlayer(playerController, *roles.player);
+    InitApe(apeController, *roles.ape);
+    InitCaptive(captiveController, *roles.captive);
+}
+
+void NewGame(int choice) {
+    AssignRoles(choice);
+    crawlTextureSlot = Roles(choice).crawlTextureSlot;
+    RestartTicker(TICKER_PRESS_SPACE);
+    gameState = STATE_INTRO;
+}
+
+void StartLevel(int choice) {
+    const int32_t lives = playerController.lives;
+    const double score = playerController.score;
+    const int32_t level = playerController.level;
+    AssignRoles(choice);
+    playerController.lives = lives;
+    playerController.score = score;
+    playerController.level = level;
+
+    char text[32];
+    std::snprintf(text, sizeof text, "Level %d", static_cast<int>(level));
+    SpawnFlyingText(gameMessage, text, -3.0f, 0.0f, -10.0f, 4.0f);
+    ClearLowObjects();
+    CageReset();
+    stateStartTime = now;
+    gameState = STATE_PLAY;
+}
+
+void GameOver() {
+    stateStartTime = now;
+    RestartTicker(TICKER_HIGH_SCORE);
+    SpawnFlyingText(gameMessage, "Game Over", -4.0f, 0.0f, -10.0f, 4.0f);
+    if (static_cast<double>(highScore) < playerController.score) {
+        scoreSubmitted = 0;
+        nameLength = 0;
+        gameState = STATE_NAME_ENTRY;
+        RestartTicker(TICKER_SUBMIT);
+    } else {
+        gameState = STATE_TITLE;
+    }
+}

@@ -1,7 +1,25 @@
 // player.cpp -- player control, hit test, deaths and the play step
 #include "game/player.h"
 
+#include <cmath>
+
+#include "game/ape.h"
+#include "game/character_tables.h"
+#include "game/game_state.h"
+#include "game/levels.h"
+#include "game/rope_cage.h"
+#include "game/tower_motion.h"
+#include "host/game_clock.h"
+#include "host/keyboard.h"
+#include "render/screens_hud.h"
+
 PlayerController playerController;
+uint8_t idleShown = 0;
+
+static const float WALK_SPEED = 140.0f;   // model units per second
+static const float CLIMB_SPEED = 80.0f;   // vertical, on a flight
+static const float JUMP_KEEPS = 0.8f;     // of the horizontal speed at take-off
+static const int TICKER_PRESS_SPACE = 5;  // "Press space to continue"
 
 void InitPlayer(PlayerController &controller, CharacterRecord &record) {
     controller.lives = 3;
@@ -9,9 +27,177 @@ void InitPlayer(PlayerController &controller, CharacterRecord &record) {
     controller.level = 1;
     controller.dying = 0;
     controller.character = &record;
+    ResetCharacter(record);
 }
 
-void PlayStep() {}
+void Respawn(PlayerController &controller) {
+    if (!controller.dying) return;
+    ResetCharacter(*controller.character);
+    controller.dying = 0;
+}
+
+void AddScore(PlayerController &controller, double rate) { controller.score += dt * rate; }
+
+// |d| truncated to whole thousandths.
+static float Thousandths(float d) { return static_cast<float>(std::trunc(std::fabs(d) * 1000.0) / 1000.0); }
+
+bool HitTest(PlayerController &controller) {
+    const CharacterRecord &record = *controller.character;
+    const Vec3 p = WorldPosition(record);
+    const float b = CHARACTER_SCALE * record.value[0];
+    for (ThrownObject &object : thrownObjects) {
+        if (!object.active) continue;
+        const float dx = Thousandths(p.x - object.position.x);
+        const float dz = Thousandths(p.z - object.position.z);
+        const float dy = b + p.y - 1.25f - object.position.y;
+        const float absDy = Thousandths(dy);
+        if (dx < 0.6f && dy > 0.0f && dy < 2.0f && dz < 1.0f) AddScore(controller, 100.0);
+        if (dx < 0.6f && absDy < 0.6f && dz < 1.0f) return true;
+    }
+    return false;
+}
+
+void TopFloorFallCheck(PlayerController &controller) {
+    const CharacterRecord &record = *controller.character;
+    const Vec3 p = WorldPosition(record);
+    // The top floor ends at x = 1.5: stepping beyond it is a fall.
+    if (!record.jumping && p.x > 1.5f && p.y > 11.0f && !record.holdingRope) Death(controller, SLOT_DEATH_FALL);
+}
+
+void Death(PlayerController &controller, int slot) {
+    if (controller.dying) return;
+    controller.lives -= 1;
+    CharacterRecord &record = *controller.character;
+    StartAnimation(record, slot);
+    record.velocity = Vec3{0, 0, 0};
+    RestartTicker(TICKER_PRESS_SPACE);
+    if (controller.lives == 0) GameOver();
+    controller.dying = 1;
+}
+
+// The arrows are read from keyPressed directly: a new press is cleared only
+// when the control acts on it.
+static bool NewPress(int key, bool restart) {
+    if (!keyPressed[key] && !restart) return false;
+    keyPressed[key] = 0;
+    return true;
+}
+
+static void SideArrow(CharacterRecord &record, int key, bool restart, bool left) {
+    const float sign = left ? -1.0f : 1.0f;
+    if (record.stairDirection != 0) {
+        SteerToDiagonal(record);
+        record.velocity.y = sign * static_cast<float>(record.stairDirection) * CLIMB_SPEED;
+    } else {
+        record.velocity.x = sign * WALK_SPEED;
+        record.velocity.y = 0.0f;
+    }
+    idleShown = 0;
+    record.facingLeft = left ? 1 : 0;
+    if (!NewPress(key, restart)) return;
+    StartAnimation(record, SLOT_RUN);
+    if (StillOnFlight(record)) {
+        // Walking down a flight runs; walking up it climbs.
+        const int downward = left ? +1 : -1;
+        StartAnimation(record, record.stairDirection == downward ? SLOT_RUN : SLOT_CLIMB);
+    }
+}
+
+void ControlStep(bool restart) {
+    PlayerController &controller = playerController;
+    CharacterRecord &record = *controller.character;
+    const Vec3 p = WorldPosition(record);
+
+    if (controller.dying && ConsumeKeyPress(KEY_SPACE)) {
+        ClearLowObjects();
+        Respawn(controller);
+    }
+    if (ConsumeKeyPress(KEY_SPACE)) {
+        if (record.jumping) return;
+        record.jumping = 1;
+        StartAnimation(record, p.y > 9.0f && p.x > 0.0f ? SLOT_ROPE_JUMP : SLOT_JUMP);
+        record.velocity.y = 0.0f;
+        record.velocity.x *= JUMP_KEEPS;
+    }
+    if (record.jumping || controller.dying) return;
+
+    if (keyDown[KEY_LEFT]) {
+        SideArrow(record, KEY_LEFT, restart, true);
+    } else if (keyDown[KEY_RIGHT]) {
+        SideArrow(record, KEY_RIGHT, restart, false);
+    } else if (keyDown[KEY_UP]) {
+        if (NewPress(KEY_UP, restart)) {
+            const int direction = AtFootOfFlight(record);
+            if (direction != 0) {
+                record.stairDirection = direction;
+                StartAnimation(record, SLOT_CLIMB);
+            }
+            if (StillOnFlight(record)) {
+                record.facingLeft = record.stairDirection < 0 ? 1 : 0;
+                StartAnimation(record, SLOT_CLIMB);
+            }
+        }
+        record.velocity.x = 0.0f;
+        if (record.stairDirection != 0) {
+            SteerToDiagonal(record);
+            record.velocity.y = CLIMB_SPEED;
+            idleShown = 0;
+        } else {
+            record.velocity.y = 0.0f;
+        }
+    } else if (keyDown[KEY_DOWN]) {
+        if (NewPress(KEY_DOWN, restart)) {
+            const int direction = AtTopOfFlight(record);
+            if (direction != 0) {
+                record.stairDirection = direction;
+                StartAnimation(record, SLOT_RUN);
+            }
+            if (StillOnFlight(record)) {
+                record.facingLeft = record.stairDirection > 0 ? 1 : 0;
+                StartAnimation(record, SLOT_RUN);
+            }
+        }
+        record.velocity.x = 0.0f;
+        if (record.stairDirection != 0) {
+            SteerToDiagonal(record);
+            record.velocity.y = -CLIMB_SPEED;
+            idleShown = 0;
+        } else {
+            record.velocity.y = 0.0f;
+        }
+    } else {
+        if (idleShown) return;
+        record.velocity.x = 0.0f;
+        record.velocity.y = 0.0f;
+        StartAnimation(record, record.holdingRope ? SLOT_HANG : SLOT_STAND);
+        idleShown = 1;
+    }
+}
+
+void PlayStep() {
+    PlayerController &controller = playerController;
+    if (!controller.character || !apeController.character) return;
+    CharacterRecord &player = *controller.character;
+    CharacterRecord &ape = *apeController.character;
+    const Vec3 p0 = WorldPosition(player);
+
+    if (gameState != STATE_SELECT) {
+        UpdateAnimation(player);
+        UpdateAnimation(ape);
+        ApeStep(apeController);
+        MotionStep(player);
+        MotionStep(ape);
+    }
+    TopFloorFallCheck(controller);
+    if (player.jumping && !player.holdingRope) RopeGrabCheck();
+    if (player.holdingRope) RopePull();
+    if (HitTest(controller) && gameState == STATE_PLAY) Death(controller, SLOT_DEATH_HIT);
+
+    bool restart = player.jumpingLastFrame && !player.jumping;
+    player.jumpingLastFrame = player.jumping;
+    if (StairTracking(player, p0)) restart = true;
+    ControlStep(restart);
+}
 
 int32_t ScoreAsInteger(double score) {
     if (!(score == score)) return 0;

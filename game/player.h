@@ -12,9 +12,18 @@ struct PlayerController {
 };
 
 extern PlayerController playerController;  // re-initialised by every role assignment
+// Set once the stand animation has been started for a stop; cleared whenever an arrow moves the player.
+extern uint8_t idleShown;
 
 void InitPlayer(PlayerController &controller, CharacterRecord &record);
 void PlayStep();
+
+void Respawn(PlayerController &controller);
+void AddScore(PlayerController &controller, double rate);
+bool HitTest(PlayerController &controller);
+void TopFloorFallCheck(PlayerController &controller);
+void Death(PlayerController &controller, int slot);
+void ControlStep(bool restart);
 
 // Score as a whole number for the HUD and the high score: truncated toward
 // zero and clamped to the 32-bit range, so no value is undefined.

@@ -11,7 +11,13 @@ struct CaptiveController {
 extern CaptiveController captiveController;
 extern Vec3 cagePosition;  // reset at every level start
 extern float ropeDrop;     // how far the rope is pulled, which is how far the cage rose
+extern float swingAngle;   // degrees about z
+extern float swingSpeed;   // degrees per second, within [-12, 12]
+extern float swingAccel;   // degrees per second squared
 
 void InitCaptive(CaptiveController &controller, CharacterRecord &record);
 void CageReset();
+// Steps the swing and draws the rope; the caller has translated to the rope's anchor.
 void RopeStepAndDraw();
+void RopeGrabCheck();
+void RopePull();
