@@ -1,0 +1,33 @@
+// game_driver.h -- plays the game through the real frame function for the game's tests
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "common/vec.h"
+
+const double FRAME_SECONDS = 1.0 / 30.0;
+
+// A fresh program: offscreen context, start-up sequence, scripted clock at 0,
+// no keys held, the title phase, the default cast, a fixed seed.
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Runs frames through RunFrame. Where the scene's pass does not yet step the
+// rope, the barrels and the message effect, the same steps run here after
+// the frame, in the renderer's order, so the game behaves as it will on screen.
+void Frames(int count, double frameSeconds = FRAME_SECONDS);
+void Seconds(double seconds, double frameSeconds = FRAME_SECONDS);
+void Hold(int key);
+void Release(int key);
+void Tap(int key);  // down, one frame, up
+
+Vec3 PlayerPosition();
+// From the title: space, space (captain), space (skip the intro): level 1 running.
+void StartPlaying();
+// Holds left or right until the player's x passes the given x (frame limit); returns success.
+bool WalkTo(float x);
+// Removes every barrel from play and keeps the ape from fetching, for tests that need a quiet tower.
+void QuietApe();
