@@ -10,8 +10,6 @@
 
 FlyingText gameMessage;
 
-static const int FIRST_GLYPH = 32;
-static const int GLYPH_COUNT = 96;
 static const float FADE_IN_DISTANCE = 3.0f;
 static const float FLY_IN_SPEED = 2.0f;
 static const float FLY_AWAY_SPEED = 3.0f;
@@ -65,7 +63,7 @@ void DrawFlyingText(FlyingText &effect) {
         FlyingLetter &letter = effect.letters[i];
         StepLetter(letter);
         // Codes outside the font (control bytes, bytes above 127) have no glyph: not drawn.
-        const int glyph = letter.character - FIRST_GLYPH;
+        const int glyph = letter.character - 32;  // glyph k is character code 32 + k
         if (!(letter.alpha > 0.0f) || glyph < 0 || glyph >= GLYPH_COUNT) continue;
         glPushMatrix();
         glTranslatef(letter.x, letter.y, letter.z);
