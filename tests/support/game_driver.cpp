@@ -52,8 +52,18 @@ void GameTest::SetUp() {
     idleShown = 0;
 }
 
+// Leaves the program-wide records as the start-up left them, for whatever test runs next.
 void GameTest::TearDown() {
     ReleaseAllKeys();
+    gameState = STATE_TITLE;
+    stateStartTime = 0.0f;
+    gameMessage.active = 0;
+    gameMessage.count = 0;
+    InitObjectPool();
+    AssignRoles(0);
+    CageReset();
+    overviewFactor = 0.0f;
+    overviewRate = 0.25f;
     GameShutdown();
     DestroyOffscreenContext();
 }
