@@ -7,7 +7,7 @@
 
 // The server's host name is the build's KVRN_SCORE_HOST; the page is opened
 // after every press of the dialog's submit button.
-#define HIGH_SCORE_PAGE_ADDRESS "http://" KVRN_SCORE_HOST "/kvrn/hiscores.php"
+const char HIGH_SCORE_PAGE_ADDRESS[] = "http://" KVRN_SCORE_HOST "/kvrn/hiscores.php";
 
 const int SCORE_HOST_NAME_SIZE = 256;
 const int REQUEST_LINE_SIZE = 256;
