@@ -23,6 +23,7 @@ WAIT_SECONDS = 90
 WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
 WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
 POLL_SECONDS = 0.1
+PROBE_SECONDS = 15
 
 REQUEST_ZED = (b"GET /kvrn/addscore.php?name=ZED&score=1250&ch=2 HTTP/1.1\r\n"
                b"Host: 127.0.0.1\r\n"
@@ -135,9 +136,9 @@ class Wine:
             self.xvfb.wait()
         shutil.rmtree(self.root, ignore_errors=True)
 
-    def run(self, *command):
+    def run(self, *command, timeout=120):
         return subprocess.run([WINE, *command], env=self.env, capture_output=True, encoding="latin-1",
-                              timeout=120)
+                              timeout=timeout)
 
     def reg(self, *args):
         result = self.run("reg", *args)
@@ -170,7 +171,10 @@ class Wine:
 
     def window(self, title):
         """The controls of the visible top-level window with this title, or None."""
-        result = self.run(self.args.probe, title)
+        try:
+            result = self.run(self.args.probe, title, timeout=PROBE_SECONDS)
+        except subprocess.TimeoutExpired:
+            return None  # a stuck probe is killed and asked again
         if result.returncode != 0:
             return None
         lines = result.stdout.splitlines()

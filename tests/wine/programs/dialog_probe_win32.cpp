@@ -4,7 +4,7 @@
 // Exit code 0 with one line per control:
 //   id|class|style hex|check state|centre x|centre y|text
 // where the centre is in screen coordinates; exit code 1 when no visible
-// window has that title.
+// window has that title or the window does not answer.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,7 +17,9 @@ static BOOL CALLBACK PrintControl(HWND control, LPARAM) {
     RECT rect;
     GetWindowRect(control, &rect);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
-    const LRESULT check = SendMessageA(control, BM_GETCHECK, 0, 0);
+    // A window of another process: never wait on it for long.
+    DWORD_PTR check = 0;
+    if (SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &check) == 0) return FALSE;
     // Line breaks in a text would split the record; show them as \n.
     char escaped[512];
     int out = 0;
@@ -43,7 +45,7 @@ int main(int argc, char **argv) {
     GetWindowRect(window, &rect);
     std::printf("window|%08lX|%ld|%ld\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
                 rect.right - rect.left, rect.bottom - rect.top);
-    EnumChildWindows(window, PrintControl, 0);
+    const bool complete = EnumChildWindows(window, PrintControl, 0) != FALSE;
     std::fflush(stdout);
-    return 0;
+    return complete ? 0 : 1;
 }
