@@ -189,7 +189,10 @@ TEST_P(AtlasTest, ChildJointsSitOnTheirParents) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, AtlasTest, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(Characters, AtlasTest, ::testing::Values(0, 1, 2),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return std::string(CHARACTERS[info.param].name);
+                         });
 
 // Colour-key pictures: the key in the top-left pixel, a subject that is neither empty nor the whole frame.
 void ExpectKeyedSubject(int id, int width, int height, double minShare, double maxShare) {
@@ -264,7 +267,10 @@ TEST_P(StillTest, SparksLandOnTheSubject) {
                              << " is transparent";
 }
 
-INSTANTIATE_TEST_SUITE_P(SlideShow, StillTest, ::testing::ValuesIn(STILLS));
+INSTANTIATE_TEST_SUITE_P(SlideShow, StillTest, ::testing::ValuesIn(STILLS),
+                         [](const ::testing::TestParamInfo<Still> &info) {
+                             return "Still" + std::to_string(info.param.colourId);
+                         });
 
 // Alpha-from-red pictures: every pixel grey, the frame black, and the texts in readable lines.
 void ExpectGreyOnBlack(const Picture &p, int id) {
