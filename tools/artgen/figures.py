@@ -75,10 +75,10 @@ PARENT = {4: 3, 6: 5, 8: 7, 10: 9}
 
 # ---------------------------------------------------------------- palettes
 
-FUR = (132, 108, 84)
+FUR = (122, 100, 80)
 FUR_DARK = (84, 72, 62)
-APE_SKIN = (76, 60, 54)
-APE_MUZZLE = (116, 94, 80)
+APE_SKIN = (92, 74, 66)
+APE_MUZZLE = (150, 124, 106)
 BRONZE = (132, 92, 46)
 IRON = (46, 43, 46)
 LEATHER = (96, 64, 38)
@@ -167,7 +167,7 @@ def general_part(part, fine, tone=None):
         s.append(blob([(22, 25), (32, 21.5), (38.5, 24), (38.5, 32), (35, 37.5), (26, 38), (21, 32)], muzzle,
                       ink=ink, clip=True))
         s.append(capsule(17.5, 18, 37.5, 16.5, 3.6, 3.4, scale_colour(skin, 0.7), ink=ink, clip=True))
-        s.append(ellipse(30.2, 21.2, 2.7, 1.5, EYE_GOLD, shade=0.4, grain=0))
+        s.append(ellipse(30.2, 21.3, 3.0, 1.8, EYE_GOLD, shade=0.4, grain=0))
         s.append(ellipse(31.1, 21.3, 1.0, 1.2, (24, 14, 10), flat=True))
         s.append(stroke([(27.5, 19.6), (33.5, 19.4)], 0.9, scale_colour(skin, 0.45), flat=True))
         s.append(ellipse(36.4, 25.8, 1.2, 0.9, (26, 18, 16), flat=True))
