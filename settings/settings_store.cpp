@@ -1,6 +1,11 @@
 // settings_store.cpp -- LoadSettings and SaveSettings over the registry seam
 #include "settings/settings_store.h"
 
+#include <cstring>
+
+#include "common/message_box.h"
+#include "settings/registry.h"
+
 uint8_t scoreSubmitted = 0;
 uint8_t fullDetail = 1;
 uint8_t lightingFx = 1;
@@ -8,5 +13,73 @@ int32_t highScore = 0;
 int32_t highScoreCharacter = 0;
 char highScoreName[HIGH_SCORE_NAME_SIZE] = "Quillon";
 
-bool LoadSettings() { return true; }
-bool SaveSettings() { return true; }
+static const char DEFAULT_NAME[] = "Quillon";
+static const uint32_t NAME_READ_BYTES = 79;  // at most 78 characters and the NUL
+static const size_t LONGEST_NAME = 10;
+
+static uint32_t ReadDword(RegistryKey key, const char *name, uint32_t fallback) {
+    uint8_t bytes[4] = {0, 0, 0, 0};  // a shorter value reads zero-extended
+    uint32_t size = sizeof bytes;
+    if (!QueryRegistryValue(key, name, bytes, &size)) return fallback;
+    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// The string is always NUL-terminated inside `text`, whatever was stored:
+// a stored string need not end with a NUL.
+static void ReadString(RegistryKey key, const char *name, const char *fallback, char (&text)[NAME_READ_BYTES + 1]) {
+    uint32_t size = NAME_READ_BYTES;
+    if (!QueryRegistryValue(key, name, text, &size)) {
+        std::strcpy(text, fallback);
+        return;
+    }
+    text[size] = 0;
+}
+
+static void WriteDword(RegistryKey key, const char *name, uint32_t value) {
+    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    SetRegistryValue(key, name, REGISTRY_TYPE_DWORD, bytes, sizeof bytes);
+}
+
+static void WriteString(RegistryKey key, const char *name, const char *text) {
+    SetRegistryValue(key, name, REGISTRY_TYPE_SZ, text, static_cast<uint32_t>(std::strlen(text) + 1));
+}
+
+bool LoadSettings() {
+    const RegistryKey key = OpenSettingsKeyForReading();
+    scoreSubmitted = ReadDword(key, "Harlan Voss", 0) != 0;
+    fullDetail = ReadDword(key, "Full Detail", 1) != 0;
+    lightingFx = ReadDword(key, "Lighting FX", 1) != 0;
+    highScore = static_cast<int32_t>(ReadDword(key, "HiScore", 0));
+    highScoreCharacter = static_cast<int32_t>(ReadDword(key, "HiScore Ch", 0));
+    char name[NAME_READ_BYTES + 1];
+    ReadString(key, "HiScore Name", DEFAULT_NAME, name);
+    // A name too long for the buffer is ignored; the previous one stays.
+    if (std::strlen(name) <= LONGEST_NAME) std::memcpy(highScoreName, name, std::strlen(name) + 1);
+    CloseSettingsKey(key);
+    return true;
+}
+
+bool SaveSettings() {
+    uint32_t errorCode = 0;
+    const RegistryKey key = CreateSettingsKeyForWriting(&errorCode);
+    if (!key) {
+        char text[512];
+        RegistryErrorText(errorCode, text, sizeof text);
+        ShowInformationMessage(text, "GetLastError");
+        return false;
+    }
+    WriteDword(key, "Harlan Voss", scoreSubmitted ? 1 : 0);
+    WriteDword(key, "Full Detail", fullDetail ? 1 : 0);
+    WriteDword(key, "Lighting FX", lightingFx ? 1 : 0);
+    WriteDword(key, "HiScore", static_cast<uint32_t>(highScore));
+    WriteDword(key, "HiScore Ch", static_cast<uint32_t>(highScoreCharacter));
+    // The name buffer may have been edited in place: never write past it.
+    char name[HIGH_SCORE_NAME_SIZE];
+    std::memcpy(name, highScoreName, sizeof name);
+    name[HIGH_SCORE_NAME_SIZE - 1] = 0;
+    WriteString(key, "HiScore Name", name);
+    CloseSettingsKey(key);
+    return true;
+}

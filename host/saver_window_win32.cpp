@@ -1,0 +1,150 @@
+// saver_window_win32.cpp -- GameSaverProc, CreateGlWindow with its pixel format and palette, and teardown
+#include <windows.h>
+
+#include <sys/timeb.h>
+
+#include <cstdlib>
+
+#include "common/message_box.h"
+#include "host/game_window.h"
+#include "host/keyboard.h"
+#include "host/palette.h"
+#include "host/saver_host.h"
+#include "host/saver_windows_win32.h"
+
+HWND saverWindow;
+HWND glWindow;
+HDC glDeviceContext;
+HGLRC renderingContext;
+HPALETTE glPalette;
+HINSTANCE appInstance;
+bool gameReady;
+
+static const char GL_CLASS_NAME[] = "OpenGL Window";
+static const char CREATE_CAPTION[] = "Error Creating Window";
+
+int GetTimeOfDay(TimeOfDay *time, void *) {
+    __timeb64 wallClock = {};
+    _ftime64(&wallClock);
+    time->seconds = static_cast<long>(wallClock.time);
+    time->microseconds = static_cast<long>(wallClock.millitm) * 1000;
+    return 0;
+}
+
+static HWND CreateFailure(const char *text) {
+    ShowErrorMessage(text, CREATE_CAPTION);
+    return nullptr;
+}
+
+static void CreatePaletteFor(const PIXELFORMATDESCRIPTOR &described) {
+    const PixelFormatColours format = {
+        (described.dwFlags & PFD_NEED_PALETTE) != 0, described.iPixelType == PFD_TYPE_COLORINDEX,
+        described.cColorBits, described.cRedBits, described.cRedShift, described.cGreenBits,
+        described.cGreenShift, described.cBlueBits, described.cBlueShift};
+    if (!FormatNeedsPalette(format)) return;
+    const int count = PaletteEntryCount(format.colourBits);
+    LOGPALETTE *logical = static_cast<LOGPALETTE *>(
+        std::calloc(1, sizeof(LOGPALETTE) + static_cast<size_t>(count) * sizeof(PALETTEENTRY)));
+    if (!logical) return;
+    logical->palVersion = 0x300;
+    logical->palNumEntries = static_cast<WORD>(count);
+    GetSystemPaletteEntries(glDeviceContext, 0, static_cast<UINT>(count), logical->palPalEntry);
+    PaletteColour colours[PALETTE_MAX_ENTRIES];
+    for (int i = 0; i < count; ++i) {
+        const PALETTEENTRY &entry = logical->palPalEntry[i];
+        colours[i] = PaletteColour{entry.peRed, entry.peGreen, entry.peBlue, entry.peFlags};
+    }
+    ComputePalette(format, colours, count);
+    for (int i = 0; i < count; ++i)
+        logical->palPalEntry[i] = PALETTEENTRY{colours[i].red, colours[i].green, colours[i].blue, colours[i].flags};
+    glPalette = CreatePalette(logical);
+    if (glPalette) {
+        SelectPalette(glDeviceContext, glPalette, FALSE);
+        RealizePalette(glDeviceContext);
+    }
+    std::free(logical);
+}
+
+HWND CreateGlWindow(int x, int y, int width, int height, HWND parent) {
+    appInstance = GetModuleHandleA(nullptr);
+    WNDCLASSA glClass = {};
+    glClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+    glClass.lpfnWndProc = GlWindowProc;
+    glClass.hInstance = appInstance;
+    glClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32517));    // IDI_WINLOGO
+    glClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    glClass.lpszClassName = GL_CLASS_NAME;
+    if (!RegisterClassA(&glClass)) return CreateFailure("Sorry dude. Can't register the window class.");
+
+    const HWND window = CreateWindowExA(0, GL_CLASS_NAME, "Kelvaron", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                        x, y, width, height, parent, nullptr, appInstance, nullptr);
+    if (!window) return CreateFailure("Sorry dude. Can't create the window.");
+    glDeviceContext = GetDC(window);
+    if (!glDeviceContext) return CreateFailure("Sorry dude. Can't get the DC.");
+
+    PIXELFORMATDESCRIPTOR request = {};
+    request.nSize = sizeof request;
+    request.nVersion = 1;
+    request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    request.iPixelType = PFD_TYPE_RGBA;
+    request.cColorBits = 16;
+    request.cDepthBits = 16;
+    request.iLayerType = PFD_MAIN_PLANE;
+    const int format = ChoosePixelFormat(glDeviceContext, &request);
+    if (format == 0) return CreateFailure("Sorry dude. Can't get a pixel format.");
+    if (!SetPixelFormat(glDeviceContext, format, &request)) return CreateFailure("Sorry dude. Can't set the pixel format.");
+    DescribePixelFormat(glDeviceContext, format, sizeof request, &request);
+    CreatePaletteFor(request);
+
+    renderingContext = wglCreateContext(glDeviceContext);
+    if (!renderingContext) return CreateFailure("Sorry dude. Can't get a rendering context.");
+    if (!wglMakeCurrent(glDeviceContext, renderingContext)) return CreateFailure("Sorry dude. Can't activate the RC.");
+    return window;
+}
+
+static void CreateGame(HWND window) {
+    saverWindow = window;
+    RECT local = {};
+    GetClientRect(window, &local);
+    glWindow = CreateGlWindow(0, 0, local.right, local.bottom, saverWindow);
+    if (!glWindow) std::exit(EXIT_NO_GL_WINDOW);
+    RECT client = {};
+    GetClientRect(window, &client);
+    TimeOfDay wallClock = {};
+    GetTimeOfDay(&wallClock, nullptr);
+    // GameStartup keeps the client rectangle, loads the settings, seeds the
+    // generator, sets the GL state with the scene, the projection and the clock.
+    GameStartup(client.right, client.bottom, static_cast<unsigned int>(wallClock.seconds));
+    gameReady = true;
+}
+
+static void DestroyGame() {
+    gameReady = false;
+    GameShutdown();
+    wglMakeCurrent(nullptr, nullptr);
+    ReleaseDC(glWindow, glDeviceContext);
+    wglDeleteContext(renderingContext);
+    if (glPalette) DeleteObject(glPalette);
+    glPalette = nullptr;
+    DestroyWindow(glWindow);
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK GameSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateGame(window);
+        return 0;
+    case WM_DESTROY:
+        DestroyGame();
+        return 0;
+    case WM_KEYDOWN:
+        KeyGoesDown(static_cast<unsigned int>(wParam));
+        return 0;
+    case WM_KEYUP:
+        KeyGoesUp(static_cast<unsigned int>(wParam));
+        return 0;
+    default:
+        return DefaultSaverProc(window, message, wParam, lParam);
+    }
+}
