@@ -1,0 +1,153 @@
+# host_test.py -- the saver host under Wine: switches and exit codes, the full-screen window and what
+# closes it, the single instance, the preview inside a host window, the settings store on the registry.
+import subprocess
+import sys
+import unittest
+
+import wine_harness as wh
+
+SAVER = "kvrnpss64.scr"
+SAVER_CLASS = "WindowsScreenSaverClass"
+KEY = r"HKCU\Software\QuillonCreations\KVRNPSS"
+MAGENTA = (255, 0, 255)
+wine = None
+
+
+def setUpModule():
+    global wine
+    wine = wh.WineSession().__enter__()
+    wine.install(wh.saver_path(), SAVER)
+
+
+def tearDownModule():
+    wine.close()
+
+
+class Switches(unittest.TestCase):
+    def test_unknown_switches_and_bad_preview_handles_end_with_minus_one(self):
+        for arguments in (["/x"], ["9"], ["p"], ["p", "0"], ["-p", "123456789"], ["/l", "77"], ["/a"]):
+            code, _ = wine.run(SAVER, *arguments)
+            self.assertEqual(code, -1, "switch %s" % arguments)
+        self.assertIsNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
+
+
+class FullScreen(unittest.TestCase):
+    def start_saver(self, *arguments):
+        wine.move_mouse(500, 400)  # the anchor is taken where the pointer rests at creation
+        saver = wine.start(SAVER, *arguments)
+        window = wine.wait_window(SAVER_CLASS, "Screen Saver")
+        return saver, window
+
+    def assert_still_running(self, saver, window):
+        # A probe round trip comes after the input has reached the saver's queue.
+        again = wine.find_window(SAVER_CLASS, "Screen Saver")
+        self.assertTrue(wine.running(saver))
+        self.assertIsNotNone(again)
+        self.assertEqual(again.hwnd, window.hwnd)
+
+    def test_window_covers_the_screen_topmost_and_visible_with_its_drawing_window(self):
+        saver, window = self.start_saver("/s")
+        self.assertTrue(window.visible, window)
+        self.assertTrue(window.topmost, window)
+        self.assertTrue(window.covers_screen(), window)
+        children = wh.poll(lambda: wine.children(window.hwnd), "the OpenGL window")
+        self.assertEqual([c.class_name for c in children], ["OpenGL Window"])
+        self.assertEqual((children[0].left, children[0].top, children[0].right, children[0].bottom),
+                         (0, 0, window.screen_width, window.screen_height))
+        wine.move_mouse_by(3, 2)
+        self.assertEqual(wine.wait_exit(saver), 0)
+
+    def test_ordinary_keys_and_small_moves_keep_it_a_large_move_closes(self):
+        saver, window = self.start_saver("-S")
+        wine.key("a", "Left", "Up", "space", "Return", "z", "5")
+        wine.move_mouse_by(3, 1)  # 3 + 1 = 4 pixels: not more than the threshold
+        self.assert_still_running(saver, window)
+        wine.move_mouse_by(3, 2)  # 6 pixels from the anchor
+        self.assertEqual(wine.wait_exit(saver), 0)
+        wine.wait_no_window(SAVER_CLASS, "Screen Saver")
+
+    def test_each_closing_input_ends_with_zero(self):
+        closers = {
+            "click": lambda: wine.click(1),
+            "right click": lambda: wine.click(3),
+            "alt with a key": lambda: wine.key("alt+x"),
+            "escape": lambda: wine.key("Escape"),
+        }
+        for name, close in closers.items():
+            with self.subTest(name):
+                saver, window = self.start_saver("s", "extra", "text")
+                close()
+                self.assertEqual(wine.wait_exit(saver), 0, name)
+
+    def test_power_and_activation_loss_close_it(self):
+        for message, wparam in ((0x0218, 7), (0x001C, 0)):  # WM_POWERBROADCAST, WM_ACTIVATEAPP(FALSE)
+            with self.subTest(message=message):
+                saver, window = self.start_saver("/s")
+                self.assertTrue(wine.post(window.hwnd, message, wparam, 0))
+                self.assertEqual(wine.wait_exit(saver), 0)
+
+    def test_second_instance_ends_at_once_and_the_first_keeps_running(self):
+        first, window = self.start_saver("/s")
+        code, _ = wine.run(SAVER, "/s")
+        self.assertEqual(code, 0)
+        self.assert_still_running(first, window)
+        wine.key("Escape")
+        self.assertEqual(wine.wait_exit(first), 0)
+
+
+class Preview(unittest.TestCase):
+    def test_preview_draws_in_the_host_window_and_ignores_input(self):
+        host = wine.start(wh.program("preview_host.exe"), 320, 240, stdout=subprocess.PIPE)
+        host_window = int(host.stdout.readline())
+        wine.move_mouse(900, 700)
+        saver = wine.start(SAVER, "/p", host_window)
+        previews = wh.poll(lambda: [c for c in wine.children(host_window) if c.class_name == SAVER_CLASS],
+                           "the preview window")
+        preview = previews[0]
+        self.assertEqual((preview.title, preview.left, preview.top, preview.right, preview.bottom),
+                         ("Preview", 0, 0, 320, 240))
+        drawing = wh.poll(lambda: wine.children(preview.hwnd), "the OpenGL window in the preview")
+        self.assertEqual((drawing[0].class_name, drawing[0].right, drawing[0].bottom), ("OpenGL Window", 320, 240))
+        # The host fills its client area with magenta; frames clear it.
+        wh.poll(lambda: wine.pixel(40 + 160, 40 + 120) != MAGENTA, "a frame drawn over the host's background")
+
+        wine.move_mouse(100, 100)
+        wine.move_mouse_by(40, 30)
+        wine.click(1)
+        wine.key("a", "space", "Escape", "alt+x")
+        self.assertTrue(wine.children(host_window))
+        self.assertTrue(wine.running(saver))
+
+        wine.post(host_window, 0x0010)  # WM_CLOSE: the host destroys its window and the preview with it
+        self.assertEqual(wine.wait_exit(saver), 0)
+        self.assertEqual(wine.wait_exit(host), 0)
+
+
+class SettingsStore(unittest.TestCase):
+    def test_save_writes_the_six_values_and_load_reads_them_back(self):
+        code, _ = wine.run(wh.program("settings_probe.exe"), "save", 1, 0, 1, 123456, 2, "ABCDEFGHIJ")
+        self.assertEqual(code, 0)
+        values = wine.reg_query(KEY)
+        self.assertEqual(values, {
+            "Harlan Voss": ("REG_DWORD", "0x1"),
+            "Full Detail": ("REG_DWORD", "0x0"),
+            "Lighting FX": ("REG_DWORD", "0x1"),
+            "HiScore": ("REG_DWORD", "0x1e240"),
+            "HiScore Ch": ("REG_DWORD", "0x2"),
+            "HiScore Name": ("REG_SZ", "ABCDEFGHIJ"),
+        })
+        code, out = wine.run(wh.program("settings_probe.exe"), "load")
+        self.assertEqual(out.split(), ["scoreSubmitted=1", "fullDetail=0", "lightingFx=1", "highScore=123456",
+                                       "highScoreCharacter=2", "highScoreName=ABCDEFGHIJ"])
+
+    def test_odd_stored_values_load_as_their_defaults(self):
+        wine.reg("add", KEY, "/v", "Full Detail", "/t", "REG_DWORD", "/d", "2", "/f")
+        wine.reg("add", KEY, "/v", "HiScore", "/t", "REG_SZ", "/d", "987654", "/f")
+        wine.reg("add", KEY, "/v", "HiScore Name", "/t", "REG_SZ", "/d", "ELEVENCHARS", "/f")
+        code, out = wine.run(wh.program("settings_probe.exe"), "load")
+        loaded = dict(line.split("=", 1) for line in out.split())
+        self.assertEqual((loaded["fullDetail"], loaded["highScore"], loaded["highScoreName"]), ("1", "0", "Quillon"))
+
+
+if __name__ == "__main__":
+    sys.exit(unittest.main(verbosity=2, exit=False).result.wasSuccessful() is False)

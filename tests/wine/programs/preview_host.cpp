@@ -1,0 +1,43 @@
+// preview_host.cpp -- test helper: a window like the desktop's preview box, for the saver's /p switch
+//   preview_host WIDTH HEIGHT   prints the decimal handle of its window (client area WIDTH x HEIGHT,
+//   filled with magenta so that a test can tell whether anything drew over it), then runs until closed.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+static LRESULT CALLBACK PreviewHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int main(int argc, char **argv) {
+    const int width = argc > 1 ? std::atoi(argv[1]) : 320;
+    const int height = argc > 2 ? std::atoi(argv[2]) : 240;
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA hostClass = {};
+    hostClass.lpfnWndProc = PreviewHostProc;
+    hostClass.hInstance = instance;
+    hostClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    hostClass.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
+    hostClass.lpszClassName = "KvrnPreviewHost";
+    if (!RegisterClassA(&hostClass)) return 1;
+    RECT frame = {0, 0, width, height};
+    const DWORD style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+    AdjustWindowRect(&frame, style, FALSE);
+    const HWND window = CreateWindowExA(0, "KvrnPreviewHost", "Preview Host", style, 40, 40, frame.right - frame.left,
+                                        frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    if (!window) return 1;
+    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

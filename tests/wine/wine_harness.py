@@ -1,0 +1,324 @@
+# wine_harness.py -- runs the Windows builds under Wine on a private Xvfb display, for the Wine tests.
+#
+# Run test scripts with Debian's /usr/bin/python3. Typical use:
+#
+#   import wine_harness as wh
+#   with wh.WineSession() as wine:            # Xvfb on a free display, a fresh WINEPREFIX
+#       wine.install(wh.saver_path())         # copies into C:\kvrn (wine.install_dir on the Linux side)
+#       wine.move_mouse(500, 400)             # park the pointer before a saver starts
+#       saver = wine.start("kvrnpss64.scr", "/s")
+#       window = wine.wait_window("WindowsScreenSaverClass", "Screen Saver")   # WindowInfo
+#       wine.key("a"); wine.move_mouse_by(3, 2); wine.click(1)
+#       assert wine.wait_exit(saver) == 0     # signed exit code (-1, not 255)
+#       code, out = wine.run(wh.program("window_probe.exe"), "foreground")
+#       values = wine.reg_query(r"HKCU\Software\QuillonCreations\KVRNPSS")       # {name: (type, text)}
+#       wine.screenshot("/tmp/shot.png"); wine.pixel(10, 10)  # -> (r, g, b)
+#
+# Nothing waits by a fixed sleep: `poll(condition, what, timeout)` retries until the
+# condition holds and fails with `what` after a generous limit. Every session gets its
+# own prefix (created with mscoree and mshtml disabled, quiet, and the X11 driver's
+# Managed=N so that closing windows costs no 2 s wait). When KVRN_WINE_CACHE names a
+# folder, one pristine prefix is made there once and each session gets a linked copy
+# (registry files copied), which turns ~13 s of prefix creation into well under one.
+# Environment read here: KVRN_SAVER_64 (the x86_64 saver), KVRN_TEST_PROGRAMS (the
+# folder of the helper programs from tests/wine/programs), KVRN_WINE_CACHE (optional).
+
+import fcntl
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver64" if os.path.exists("/usr/lib/wine/wineserver64") else "/usr/lib/wine/wineserver"
+DEFAULT_TIMEOUT = 60.0
+
+
+class HarnessError(AssertionError):
+    pass
+
+
+def poll(condition, what, timeout=DEFAULT_TIMEOUT, interval=0.05):
+    """Calls condition() until it returns something truthy; returns that value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise HarnessError("timed out after %.0f s waiting for %s" % (timeout, what))
+        time.sleep(interval)
+        interval = min(interval * 1.5, 0.5)
+
+
+def saver_path():
+    path = os.environ.get("KVRN_SAVER_64", "")
+    if not os.path.isfile(path):
+        raise HarnessError("KVRN_SAVER_64 does not name the x86_64 saver: %r" % path)
+    return path
+
+
+def program(name):
+    """Path of a helper program built from tests/wine/programs."""
+    path = os.path.join(os.environ.get("KVRN_TEST_PROGRAMS", ""), name)
+    if not os.path.isfile(path):
+        raise HarnessError("helper program missing: %s (set KVRN_TEST_PROGRAMS)" % path)
+    return path
+
+
+def signed_exit_code(code):
+    """Wine hands the Windows exit code to Linux modulo 256; -1 arrives as 255."""
+    return code - 256 if code is not None and code >= 128 else code
+
+
+class WindowInfo:
+    """What window_probe reports about a top-level window."""
+
+    def __init__(self, line):
+        fields = line.split()
+        self.hwnd = int(fields[0])
+        self.visible = fields[1] == "1"
+        self.topmost = fields[2] == "1"
+        self.left, self.top, self.right, self.bottom = (int(f) for f in fields[3:7])
+        self.screen_width, self.screen_height = int(fields[7]), int(fields[8])
+
+    def covers_screen(self):
+        return (self.left, self.top, self.right, self.bottom) == (0, 0, self.screen_width, self.screen_height)
+
+    def __repr__(self):
+        return "WindowInfo(hwnd=%d visible=%s topmost=%s rect=%d,%d,%d,%d screen=%dx%d)" % (
+            self.hwnd, self.visible, self.topmost, self.left, self.top, self.right, self.bottom,
+            self.screen_width, self.screen_height)
+
+
+class ChildInfo:
+    def __init__(self, line):
+        head, rest = line.split(" ", 1)
+        self.hwnd = int(head)
+        names, coords = rest.rsplit(" ", 4)[0], rest.rsplit(" ", 4)[1:]
+        self.class_name, self.title = names.split("|", 1)
+        self.left, self.top, self.right, self.bottom = (int(c) for c in coords)
+
+    def __repr__(self):
+        return "ChildInfo(%d %s|%s %d,%d,%d,%d)" % (self.hwnd, self.class_name, self.title, self.left, self.top,
+                                                   self.right, self.bottom)
+
+
+class WineSession:
+    def __init__(self, screen="1024x768x24"):
+        self.screen = screen
+        self.root = tempfile.mkdtemp(prefix="kvrn-wine-")
+        self.prefix = os.path.join(self.root, "prefix")
+        self.install_dir = os.path.join(self.prefix, "drive_c", "kvrn")
+        self.xvfb = None
+        self.display = None
+        self.started = []
+
+    # --- lifetime -------------------------------------------------------------------
+    def __enter__(self):
+        try:
+            self._start_xvfb()
+            self._make_prefix()
+            os.makedirs(self.install_dir, exist_ok=True)
+            # Keep one wineserver for the whole session: later programs start fast.
+            subprocess.Popen([WINESERVER, "-p"], env=self.env()).wait()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def close(self):
+        if os.path.isdir(self.prefix):
+            subprocess.run([WINESERVER, "-k"], env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for process in self.started:
+            if process.poll() is None:
+                process.kill()
+            process.wait()
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def env(self, extra=None):
+        env = dict(os.environ)
+        env.update({
+            "WINEPREFIX": self.prefix,
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            "LP_NUM_THREADS": env.get("LP_NUM_THREADS", "1"),
+        })
+        if self.display is not None:
+            env["DISPLAY"] = ":%d" % self.display
+        if extra:
+            env.update(extra)
+        return env
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp", "-noreset"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        text = b""
+        deadline = time.monotonic() + 30
+        while not text.endswith(b"\n"):
+            if time.monotonic() > deadline or self.xvfb.poll() is not None:
+                raise HarnessError("Xvfb did not report a display")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                break
+            text += chunk
+        os.close(read_end)
+        self.display = int(text.strip())
+
+    def _create_prefix(self, path):
+        env = self.env({"WINEPREFIX": path})
+        subprocess.run([WINE, "wineboot", "-i"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       check=True)
+        subprocess.run([WINE, "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f"],
+                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        subprocess.run([WINESERVER, "-w"], env=env, check=True)
+
+    def _make_prefix(self):
+        cache = os.environ.get("KVRN_WINE_CACHE")
+        if not cache:
+            self._create_prefix(self.prefix)
+            return
+        os.makedirs(cache, exist_ok=True)
+        template = os.path.join(cache, "prefix")
+        with open(os.path.join(cache, "lock"), "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            if not os.path.isfile(os.path.join(template, "user.reg")):
+                shutil.rmtree(template, ignore_errors=True)
+                self._create_prefix(template)
+        # Files Wine never rewrites are shared; the registry and timestamps are copied.
+        subprocess.run(["cp", "-al", template, self.prefix], check=True)
+        for name in os.listdir(self.prefix):
+            path = os.path.join(self.prefix, name)
+            if os.path.isfile(path) and not os.path.islink(path):
+                os.unlink(path)
+                shutil.copy2(os.path.join(template, name), path)
+
+    # --- files and programs ---------------------------------------------------------
+    def install(self, path, name=None):
+        """Copies a file into C:\\kvrn; returns its Linux path there."""
+        target = os.path.join(self.install_dir, name or os.path.basename(path))
+        shutil.copy2(path, target)
+        return target
+
+    def _command(self, exe, args):
+        if not os.path.isabs(exe):
+            exe = os.path.join(self.install_dir, exe)
+        return [WINE, exe] + [str(a) for a in args]
+
+    def start(self, exe, *args, stdout=subprocess.DEVNULL):
+        """Starts a Windows program in the background; exe is a path or a name in C:\\kvrn."""
+        process = subprocess.Popen(self._command(exe, args), env=self.env(), stdout=stdout,
+                                   stderr=subprocess.DEVNULL, cwd=self.install_dir)
+        self.started.append(process)
+        return process
+
+    def run(self, exe, *args, timeout=DEFAULT_TIMEOUT):
+        """Runs a Windows program to its end; returns (signed exit code, stdout text)."""
+        result = subprocess.run(self._command(exe, args), env=self.env(), stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, cwd=self.install_dir, timeout=timeout)
+        return signed_exit_code(result.returncode), result.stdout.decode("latin-1").replace("\r", "")
+
+    def wait_exit(self, process, timeout=DEFAULT_TIMEOUT):
+        try:
+            return signed_exit_code(process.wait(timeout))
+        except subprocess.TimeoutExpired:
+            raise HarnessError("program still running after %.0f s" % timeout)
+
+    @staticmethod
+    def running(process):
+        return process.poll() is None
+
+    def reg(self, *args):
+        return subprocess.run([WINE, "reg"] + list(args), env=self.env(), stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL).returncode
+
+    def reg_query(self, key):
+        """The values of a key as {name: (type, text)}; {} when the key is missing."""
+        result = subprocess.run([WINE, "reg", "query", key], env=self.env(), stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL)
+        values = {}
+        if result.returncode != 0:
+            return values
+        for line in result.stdout.decode("latin-1").replace("\r", "").splitlines():
+            match = re.match(r"^    (.*?)    (REG_\w+)    ?(.*)$", line)
+            if match:
+                values[match.group(1)] = (match.group(2), match.group(3))
+        return values
+
+    def set_windows_version(self, version):
+        """Wine's reported Windows version for this prefix, e.g. "win98" (the Windows 95 family) or "win10"."""
+        return self.reg("add", r"HKCU\Software\Wine", "/v", "Version", "/d", version, "/f")
+
+    # --- windows --------------------------------------------------------------------
+    def find_window(self, class_name, title):
+        code, out = self.run(program("window_probe.exe"), "find", class_name, title)
+        return WindowInfo(out.strip()) if code == 0 and out.strip() else None
+
+    def wait_window(self, class_name, title, timeout=DEFAULT_TIMEOUT):
+        return poll(lambda: self.find_window(class_name, title), "window %s %r" % (class_name, title), timeout)
+
+    def wait_no_window(self, class_name, title, timeout=DEFAULT_TIMEOUT):
+        poll(lambda: self.find_window(class_name, title) is None, "window %s %r to go" % (class_name, title),
+             timeout)
+
+    def children(self, hwnd):
+        code, out = self.run(program("window_probe.exe"), "children", hwnd)
+        return [ChildInfo(line) for line in out.splitlines() if line.strip()] if code == 0 else []
+
+    def post(self, hwnd, message, wparam=0, lparam=0):
+        code, _ = self.run(program("window_probe.exe"), "post", hwnd, message, wparam, lparam)
+        return code == 0
+
+    # --- X input and output ---------------------------------------------------------
+    def xdotool(self, *args):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def key(self, *keys):
+        """X key names: "a", "Left", "space", "Escape", "alt+x" ..."""
+        self.xdotool("key", *keys)
+
+    def key_down(self, key):
+        self.xdotool("keydown", key)
+
+    def key_up(self, key):
+        self.xdotool("keyup", key)
+
+    def move_mouse(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def move_mouse_by(self, dx, dy):
+        self.xdotool("mousemove_relative", "--", dx, dy)
+
+    def click(self, button=1):
+        self.xdotool("click", button)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root", path], check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return path
+
+    def pixel(self, x, y):
+        """The screen's colour at (x, y) as (r, g, b)."""
+        out = subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root", "-crop",
+                              "1x1+%d+%d" % (x, y), "-depth", "8", "txt:-"], stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, check=True).stdout.decode()
+        match = re.search(r"\((\d+),(\d+),(\d+)", out.splitlines()[-1])
+        return tuple(int(v) for v in match.groups())
+
