@@ -73,6 +73,16 @@ def signed_exit_code(code):
     return code - 256 if code is not None and code >= 128 else code
 
 
+def cpu_seconds(process):
+    """Processor time a started program has used so far (Wine runs it in the same Linux process)."""
+    try:
+        with open("/proc/%d/stat" % process.pid) as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    except OSError:
+        return 0.0
+
+
 class WindowInfo:
     """What window_probe reports about a top-level window."""
 

@@ -1,0 +1,94 @@
+# host_win95_test.py -- the Windows 95 family paths under Wine set to report that family: the password
+# change switch, the password verifier that gates every close, and its 200 ms rule.
+import os
+import sys
+import time
+import unittest
+
+import wine_harness as wh
+
+SAVER = "kvrnpss64.scr"
+SAVER_CLASS = "WindowsScreenSaverClass"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+wine = None
+
+
+def setUpModule():
+    global wine
+    wine = wh.WineSession().__enter__()
+    wine.install(wh.saver_path(), SAVER)
+    wine.install(wh.program("PASSWORD.CPL"))
+    if wine.set_windows_version("win98") != 0:
+        raise wh.HarnessError("could not set the Windows version")
+
+
+def tearDownModule():
+    wine.close()
+
+
+def calls():
+    path = os.path.join(wine.install_dir, "password_calls.txt")
+    if not os.path.exists(path):
+        return []
+    with open(path) as file:
+        return file.read().split()
+
+
+def answer(word):
+    with open(os.path.join(wine.install_dir, "password_answer.txt"), "w") as file:
+        file.write(word + "\n")
+
+
+def use_password(on):
+    wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", "REG_DWORD", "/d", "1" if on else "0", "/f")
+
+
+def start_saver():
+    wine.move_mouse(500, 400)
+    saver = wine.start(SAVER, "/s")
+    window = wh.poll(lambda: (lambda w: w if w and w.visible else None)(wine.find_window(SAVER_CLASS, "Screen Saver")),
+                     "the saver window shown")
+    return saver, window
+
+
+class Windows95Family(unittest.TestCase):
+    def setUp(self):
+        for name in ("password_calls.txt", "password_answer.txt"):
+            path = os.path.join(wine.install_dir, name)
+            if os.path.exists(path):
+                os.unlink(path)
+
+    def test_password_change_switch_is_taken_on_this_family(self):
+        code, _ = wine.run(SAVER, "/a", "0")
+        self.assertEqual(code, 0)  # elsewhere the same switch is refused with -1
+
+    def test_without_password_protection_a_click_closes_at_once(self):
+        use_password(False)
+        saver, _ = start_saver()
+        wine.click(1)
+        self.assertEqual(wine.wait_exit(saver), 0)
+        self.assertEqual(calls(), [])
+
+    def test_verifier_gates_the_close_and_a_retry_within_200_ms_is_refused_unasked(self):
+        use_password(True)
+        answer("refuse-again")  # refuses, and posts a second close request at once
+        saver, window = start_saver()
+        wine.click(1)
+        wh.poll(lambda: calls() == ["refuse-again"], "the verifier's first answer")
+        refused_at = time.monotonic()
+        # The close request posted during the check came within 200 ms: not asked again.
+        again = wine.find_window(SAVER_CLASS, "Screen Saver")
+        self.assertTrue(wine.running(saver))
+        self.assertEqual(again.hwnd, window.hwnd)
+        self.assertEqual(calls(), ["refuse-again"])
+
+        answer("accept")
+        # Past the 200 ms the next close asks again (wait by polling the clock, not a fixed sleep).
+        wh.poll(lambda: time.monotonic() - refused_at > 0.5, "half a second after the refusal")
+        wine.click(1)
+        self.assertEqual(wine.wait_exit(saver), 0)
+        self.assertEqual(calls(), ["refuse-again", "accept"])
+
+
+if __name__ == "__main__":
+    sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
