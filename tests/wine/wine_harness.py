@@ -250,6 +250,13 @@ class WineSession:
         except subprocess.TimeoutExpired:
             raise HarnessError("program still running after %.0f s" % timeout)
 
+    def stop_all(self):
+        """Ends every program this session started that still runs (a failed test's leftovers)."""
+        for process in self.started:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+
     @staticmethod
     def running(process):
         return process.poll() is None
