@@ -55,5 +55,14 @@ for _ in $(seq 1 600); do
 done
 sleep "${KVRN_RUN_SECONDS:-8}"
 shot=${KVRN_SHOT:-$build/saver-screenshot.png}
-import -window root "$shot"
+# Wine 8 renders an OpenGL child window into an offscreen (composite-redirected) X
+# window of the screen's size and does not copy it onto the screen under Xvfb; the
+# picture is read from that window, and from the screen when there is none.
+size=$(xwininfo -root | awk '/geometry/{print $2}' | cut -d+ -f1)
+drawing=$(xwininfo -root -tree | awk -v size="$size" '$0 ~ "\\(has no name\\): \\(\\)  " size "\\+0\\+0  \\+-1\\+-1" {print $1; exit}')
+if [ -n "$drawing" ]; then
+  import -window "$drawing" "$shot"
+else
+  import -window root "$shot"
+fi
 echo "$shot"

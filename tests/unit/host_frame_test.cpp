@@ -7,7 +7,7 @@
 #include "host/game_clock.h"
 #include "host/keyboard.h"
 #include "host/native_clock.h"
-#include "tests/support/scene_harness.h"
+#include "tests/support/game_driver.h"
 
 namespace {
 
@@ -22,23 +22,8 @@ protected:
     void TearDown() override { ClearKeys(); }
 };
 
-class FrameClock : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ClearKeys();
-        TestSceneOptions options;
-        options.width = 64;
-        options.height = 48;
-        ASSERT_TRUE(OpenTestScene(options));
-        ResetFrameClockForTests();
-        InitClock();
-        SetScriptedClock(0.0);
-    }
-    void TearDown() override {
-        ClearKeys();
-        CloseTestScene();
-    }
-};
+// A fresh program that leaves the records as start-up left them.
+class FrameClock : public GameTest {};
 
 }  // namespace
 
