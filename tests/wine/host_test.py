@@ -141,6 +141,41 @@ class Preview(unittest.TestCase):
         self.assertEqual(wine.wait_exit(host), 0)
 
 
+class SettingsMode(unittest.TestCase):
+    DIALOG = ("#32770", "Kelvaron Playable SS")
+
+    def tearDown(self):
+        wine.stop_all()
+
+    def open_settings(self, *arguments):
+        saver = wine.start(SAVER, *arguments)
+        dialog = wine.wait_window(*self.DIALOG)
+        return saver, dialog
+
+    def cancel(self, saver, dialog):
+        wine.post(dialog.hwnd, 0x0111, 2)  # WM_COMMAND IDCANCEL
+        return wine.wait_exit(saver)
+
+    def test_the_owner_comes_from_the_colon_handle_or_the_foreground_window(self):
+        host = wine.start(wh.program("preview_host.exe"), 200, 100, stdout=subprocess.PIPE)
+        host_window = int(host.stdout.readline())
+        saver, dialog = self.open_settings("/c:%d" % host_window)
+        self.assertEqual(dialog.owner, host_window)
+        self.assertEqual(self.cancel(saver, dialog), 1)  # the dialog's end code is the exit code
+
+        for arguments in (["/c"], ["/c", str(host_window)], ["/c:"], ["/c:123456789"]):
+            with self.subTest(arguments=arguments):
+                foreground = wine.foreground()
+                saver, dialog = self.open_settings(*arguments)
+                self.assertEqual(dialog.owner, foreground)
+                self.cancel(saver, dialog)
+
+    def test_no_switch_opens_the_dialog_without_owner(self):
+        saver, dialog = self.open_settings()
+        self.assertEqual(dialog.owner, 0)
+        self.assertEqual(self.cancel(saver, dialog), 1)
+
+
 class SettingsStore(unittest.TestCase):
     def test_save_writes_the_six_values_and_load_reads_them_back(self):
         code, _ = wine.run(wh.program("settings_probe.exe"), "save", 1, 0, 1, 123456, 2, "ABCDEFGHIJ")

@@ -93,6 +93,7 @@ class WindowInfo:
         self.topmost = fields[2] == "1"
         self.left, self.top, self.right, self.bottom = (int(f) for f in fields[3:7])
         self.screen_width, self.screen_height = int(fields[7]), int(fields[8])
+        self.owner = int(fields[9]) if len(fields) > 9 else 0
 
     def covers_screen(self):
         return (self.left, self.top, self.right, self.bottom) == (0, 0, self.screen_width, self.screen_height)
@@ -297,6 +298,10 @@ class WineSession:
     def children(self, hwnd):
         code, out = self.run(program("window_probe.exe"), "children", hwnd)
         return [ChildInfo(line) for line in out.splitlines() if line.strip()] if code == 0 else []
+
+    def foreground(self):
+        code, out = self.run(program("window_probe.exe"), "foreground")
+        return int(out.strip() or 0) if code == 0 else 0
 
     def post(self, hwnd, message, wparam=0, lparam=0):
         code, _ = self.run(program("window_probe.exe"), "post", hwnd, message, wparam, lparam)

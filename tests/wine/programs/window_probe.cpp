@@ -1,5 +1,5 @@
 // window_probe.cpp -- test helper: reports windows of the Win32 session and posts messages to them
-//   window_probe find CLASS TITLE      -> "HWND visible topmost left top right bottom screenWidth screenHeight"
+//   window_probe find CLASS TITLE      -> "HWND visible topmost left top right bottom screenWidth screenHeight owner"
 //   window_probe children HWND         -> one line per child: "HWND class|title left top right bottom"
 //   window_probe post HWND MSG WPARAM LPARAM
 //   window_probe foreground            -> the foreground window's handle
@@ -40,9 +40,9 @@ int main(int argc, char **argv) {
         RECT rect = {};
         GetWindowRect(window, &rect);
         const LONG_PTR extended = GetWindowLongPtrA(window, GWL_EXSTYLE);
-        std::printf("%lu %d %d %ld %ld %ld %ld %d %d\n", Number(window), IsWindowVisible(window) ? 1 : 0,
+        std::printf("%lu %d %d %ld %ld %ld %ld %d %d %lu\n", Number(window), IsWindowVisible(window) ? 1 : 0,
                     (extended & WS_EX_TOPMOST) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom,
-                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Number(GetWindow(window, GW_OWNER)));
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "children") == 0) {
