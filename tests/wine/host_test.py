@@ -88,6 +88,14 @@ class FullScreen(unittest.TestCase):
                 finally:
                     wine.key_up("Escape")
 
+    def test_title_cannot_be_changed_and_other_system_commands_go_on(self):
+        saver, window = self.start_saver("/s")
+        code, out = wine.run(wh.program("window_probe.exe"), "settext", window.hwnd, "Renamed")
+        self.assertEqual((code, out.strip()), (0, "Screen Saver"))
+        self.assertIsNotNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
+        self.assertTrue(wine.post(window.hwnd, 0x0112, 0xF060))  # SC_CLOSE goes on to the platform
+        self.assertEqual(wine.wait_exit(saver), 0)
+
     def test_power_and_activation_loss_close_it(self):
         for message, wparam in ((0x0218, 7), (0x001C, 0)):  # WM_POWERBROADCAST, WM_ACTIVATEAPP(FALSE)
             with self.subTest(message=message):

@@ -2,6 +2,7 @@
 //   window_probe find CLASS TITLE      -> "HWND visible topmost left top right bottom screenWidth screenHeight owner"
 //   window_probe children HWND         -> one line per child: "HWND class|title left top right bottom"
 //   window_probe post HWND MSG WPARAM LPARAM
+//   window_probe settext HWND TEXT     sends WM_SETTEXT; prints the window's text afterwards
 //   window_probe foreground            -> the foreground window's handle
 // Exit code 0 when the window was found (or posted to), 1 otherwise.
 #include <windows.h>
@@ -59,10 +60,21 @@ int main(int argc, char **argv) {
                    ? 0
                    : 1;
     }
+    if (argc >= 4 && std::strcmp(argv[1], "settext") == 0) {
+        const HWND window = ParseWindow(argv[2]);
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]), SMTO_ABORTIFHUNG, 10000,
+                                 &result))
+            return 1;
+        char title[128] = "";
+        GetWindowTextA(window, title, sizeof title);
+        std::printf("%s\n", title);
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "foreground") == 0) {
         std::printf("%lu\n", Number(GetForegroundWindow()));
         return 0;
     }
-    std::fprintf(stderr, "usage: window_probe find CLASS TITLE | children HWND | post HWND MSG W L | foreground\n");
+    std::fprintf(stderr, "usage: window_probe find CLASS TITLE | children HWND | post HWND MSG W L | settext HWND TEXT | foreground\n");
     return 2;
 }
