@@ -120,7 +120,11 @@ class ChildInfo:
 class WineSession:
     def __init__(self, screen="1024x768x24"):
         self.screen = screen
-        self.root = tempfile.mkdtemp(prefix="kvrn-wine-")
+        # Next to the cache, so that the linked copy of the prefix stays on one file system.
+        cache = os.environ.get("KVRN_WINE_CACHE")
+        if cache:
+            os.makedirs(cache, exist_ok=True)
+        self.root = tempfile.mkdtemp(prefix="kvrn-wine-", dir=cache or None)
         self.prefix = os.path.join(self.root, "prefix")
         self.install_dir = os.path.join(self.prefix, "drive_c", "kvrn")
         self.xvfb = None
@@ -209,9 +213,12 @@ class WineSession:
         template = os.path.join(cache, "prefix")
         with open(os.path.join(cache, "lock"), "w") as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
-            if not os.path.isfile(os.path.join(template, "user.reg")):
-                shutil.rmtree(template, ignore_errors=True)
-                self._create_prefix(template)
+            if not os.path.isdir(template):
+                # Made aside and renamed when complete: an interrupted creation leaves no template.
+                partial = template + ".partial"
+                shutil.rmtree(partial, ignore_errors=True)
+                self._create_prefix(partial)
+                os.rename(partial, template)
         # Files Wine never rewrites are shared; the registry and timestamps are copied.
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
         for name in os.listdir(self.prefix):
