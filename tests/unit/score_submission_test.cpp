@@ -114,6 +114,15 @@ protected:
         return server.received;
     }
 
+    // What the registry holds for the flag, whatever memory says.
+    static int StoredSubmittedFlag() {
+        const uint8_t inMemory = scoreSubmitted;
+        scoreSubmitted = 7;
+        LoadSettings();
+        const int stored = scoreSubmitted;
+        scoreSubmitted = inMemory;
+        return stored;
+    }
 
     static void ExpectConnectionClosedAndStopped() {
         EXPECT_EQ(NativeScoreSockets().closes, 1);
@@ -132,6 +141,7 @@ TEST_F(ScoreSubmission, SendsTheRequestInThreePartsAndMarksItSubmitted) {
     EXPECT_EQ(NativeMessageLog().count, 0);
     // The server never answered; the submission still counts and is stored at once.
     EXPECT_EQ(scoreSubmitted, 1);
+    EXPECT_EQ(StoredSubmittedFlag(), 1);
 }
 
 TEST_F(ScoreSubmission, WritesScoresAndCharacterAsSignedDecimals) {
@@ -208,6 +218,7 @@ TEST_F(ScoreSubmission, ClosedPortShowsTheConnectionErrorAndLeavesTheFlag) {
     EXPECT_EQ(NativeScoreSockets().sends, 0);
     ExpectConnectionClosedAndStopped();
     EXPECT_EQ(scoreSubmitted, 0);
+    EXPECT_EQ(StoredSubmittedFlag(), 0);
 }
 
 TEST_F(ScoreSubmission, UnknownHostShowsTheDnsErrorAndLeavesTheFlag) {
@@ -234,6 +245,7 @@ TEST_F(ScoreSubmission, AFailedSendIsNoSubmission) {
         EXPECT_STREQ(NativeMessageLog().lastCaption, "Error");
         ExpectConnectionClosedAndStopped();
         EXPECT_EQ(scoreSubmitted, 0);
+        EXPECT_EQ(StoredSubmittedFlag(), 0);
     }
     // The player may try again, and then it counts.
     ResetNativeScoreSockets();

@@ -1,7 +1,7 @@
 # settings_dialog.cmake -- Wine tests of the settings dialog and the score submission, each in its own
 # network namespace (port 80 of a private loopback) with a fresh prefix and display
 if(KVRN_SAVER_64_LOCALHOST)
-  foreach(scenario dns)
+  foreach(scenario shows ok_cancel submit dns)
     add_test(NAME wine_settings_dialog_${scenario}
       COMMAND unshare --net -- /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/settings_dialog_test.py
         ${scenario}
