@@ -4,24 +4,21 @@
 #
 # Runs in its own network namespace (ctest starts it under "unshare --net"), so
 # the capture server owns port 80 of a private loopback and nothing leaves the
-# machine. Every run builds a fresh Wine prefix and its own Xvfb display.
+# machine. Every run gets a fresh Wine prefix and its own Xvfb display (wine_harness).
 # Waiting is always polling with generous limits.
 import argparse
 import os
-import re
-import shutil
 import socket
 import subprocess
 import sys
-import tempfile
 import threading
 import time
+
+import wine_harness as wh
 
 TITLE = "Kelvaron Playable SS"
 SETTINGS_KEY = r"HKCU\Software\QuillonCreations\KVRNPSS"
 WAIT_SECONDS = 90
-WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
-WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
 POLL_SECONDS = 0.1
 PROBE_SECONDS = 15
 
@@ -87,98 +84,48 @@ class Control:
         self.text = fields[6].replace("\\n", "\n")
 
 
-class Wine:
+class DialogSession(wh.WineSession):
+    """A harness session whose browser records the addresses it is asked to open."""
+
     def __init__(self, args):
+        super().__init__()
         self.args = args
-        self.root = tempfile.mkdtemp(prefix="kvrn-settings-")
-        self.xvfb = None
-        self.env = dict(os.environ)
-        self.processes = []
         self.browser_log = os.path.join(self.root, "browser.log")
 
-    def start(self):
-        subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        display = b""
-        with os.fdopen(read_end, "rb") as pipe:
-            display = pipe.readline().strip()
-        check(display, "Xvfb gave no display number")
-        self.env.update({
-            "DISPLAY": ":" + display.decode(),
-            "WINEPREFIX": os.path.join(self.root, "prefix"),
-            "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
-        })
-        subprocess.run([WINE, "wineboot", "-i"], env=self.env, check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
-        subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=300)
+    def __enter__(self):
+        super().__enter__()
         browser = os.path.join(self.root, "record-browser.sh")
         with open(browser, "w") as script:
             script.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % self.browser_log)
         os.chmod(browser, 0o755)
-        self.reg("add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f")
-        self.reg("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d", browser, "/f")
+        self.reg_ok("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d", browser, "/f")
+        return self
 
-    def stop(self):
-        for process in self.processes:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
-        if "WINEPREFIX" in self.env:
-            subprocess.run([WINESERVER, "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
-        if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
-        shutil.rmtree(self.root, ignore_errors=True)
-
-    def run(self, *command, timeout=120):
-        return subprocess.run([WINE, *command], env=self.env, capture_output=True, encoding="latin-1",
-                              timeout=timeout)
-
-    def reg(self, *args):
-        result = self.run("reg", *args)
-        check(result.returncode == 0, "reg %s failed: %s" % (" ".join(args), result.stdout + result.stderr))
+    def reg_ok(self, *args):
+        check(self.reg(*args) == 0, "reg " + " ".join(args))
 
     def settings(self):
         """The settings key's values as {name: int or str}, or None when the key is missing."""
-        result = self.run("reg", "query", SETTINGS_KEY)
-        if result.returncode != 0:
+        values = self.reg_query(SETTINGS_KEY)
+        if not values:
             return None
-        values = {}
-        for line in result.stdout.splitlines():
-            match = re.match(r"\s{4}(.+?)\s{4}(REG_\w+)\s{4}?(.*)$", line)
-            if match:
-                name, kind, data = match.groups()
-                values[name] = int(data, 16) if kind == "REG_DWORD" else data
-        return values
+        return {name: int(text, 16) if kind == "REG_DWORD" else text for name, (kind, text) in values.items()}
 
     def seed(self, score, name, character, submitted, full_detail=1, lighting_fx=1):
         for value, data in (("HiScore", score), ("HiScore Ch", character), ("Harlan Voss", submitted),
                             ("Full Detail", full_detail), ("Lighting FX", lighting_fx)):
-            self.reg("add", SETTINGS_KEY, "/v", value, "/t", "REG_DWORD", "/d", str(data), "/f")
-        self.reg("add", SETTINGS_KEY, "/v", "HiScore Name", "/t", "REG_SZ", "/d", name, "/f")
-
-    def launch(self, program, *arguments):
-        process = subprocess.Popen([WINE, program, *arguments], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.processes.append(process)
-        return process
+            self.reg_ok("add", SETTINGS_KEY, "/v", value, "/t", "REG_DWORD", "/d", str(data), "/f")
+        self.reg_ok("add", SETTINGS_KEY, "/v", "HiScore Name", "/t", "REG_SZ", "/d", name, "/f")
 
     def window(self, title):
         """The controls of the visible top-level window with this title, or None."""
         try:
-            result = self.run(self.args.probe, title, timeout=PROBE_SECONDS)
+            code, out = self.run(self.args.probe, title, timeout=PROBE_SECONDS)
         except subprocess.TimeoutExpired:
             return None  # a stuck probe is killed and asked again
-        if result.returncode != 0:
+        if code != 0:
             return None
-        lines = result.stdout.splitlines()
-        return [Control(line.split("|", 6)) for line in lines[1:]]
+        return [Control(line.split("|", 6)) for line in out.splitlines()[1:]]
 
     def control(self, title, control_id):
         controls = wait_until("window " + title, lambda: self.window(title))
@@ -187,10 +134,10 @@ class Wine:
                 return control
         raise Failure("no control %d in %s" % (control_id, title))
 
-    def click(self, title, control_id):
+    def click_control(self, title, control_id):
         control = self.control(title, control_id)
-        subprocess.run(["xdotool", "mousemove", str(control.x), str(control.y), "click", "1"],
-                       env=self.env, check=True)
+        self.move_mouse(control.x, control.y)
+        self.click(1)
 
     def pages(self):
         if not os.path.exists(self.browser_log):
@@ -251,15 +198,15 @@ class CaptureServer:
 
 
 def open_dialog(wine, program, *arguments):
-    process = wine.launch(program, *arguments)
+    process = wine.start(program, *arguments)
     wait_until("the settings dialog", lambda: wine.window(TITLE))
     return process
 
 
 def end_dialog(wine, process, button):
-    wine.click(TITLE, button)
-    code = wait_until("the dialog to end", lambda: process.poll() is not None and [process.returncode])
-    check(code == [1], "dialog ended with %s, expected 1" % code)
+    wine.click_control(TITLE, button)
+    code = wine.wait_exit(process, WAIT_SECONDS)
+    check(code == 1, "dialog ended with %s, expected 1" % code)
 
 
 def dismiss_message(wine, caption, text):
@@ -268,7 +215,7 @@ def dismiss_message(wine, caption, text):
     check(text in texts, "%s shows %r, expected %r" % (caption, texts, text))
     buttons = [c for c in controls if c.cls == "Button"]
     check(len(buttons) == 1 and buttons[0].text == "OK", "%s buttons: %r" % (caption, [b.text for b in buttons]))
-    wine.click(caption, buttons[0].id)
+    wine.click_control(caption, buttons[0].id)
     wait_until(caption + " to close", lambda: wine.window(caption) is None)
 
 
@@ -306,17 +253,17 @@ def scenario_shows(wine):
 def scenario_ok_cancel(wine):
     """Cancel leaves the registry alone; OK writes every value, the options as toggled."""
     process = open_dialog(wine, wine.args.saver, "/c")
-    wine.click(TITLE, 1000)
+    wine.click_control(TITLE, 1000)
     wait_until("Full Detail unchecked", lambda: wine.control(TITLE, 1000).check == 0)
     end_dialog(wine, process, 2)
     check(wine.settings() is None, "Cancel after a toggle wrote the registry")
 
     process = open_dialog(wine, wine.args.saver, "/c")
-    wine.click(TITLE, 1001)
+    wine.click_control(TITLE, 1001)
     wait_until("Lighting FX unchecked", lambda: wine.control(TITLE, 1001).check == 0)
     for _ in range(2):  # toggled twice: back where it was
         mark = wine.control(TITLE, 1000).check
-        wine.click(TITLE, 1000)
+        wine.click_control(TITLE, 1000)
         wait_until("Full Detail toggled", lambda: wine.control(TITLE, 1000).check == 1 - mark)
     end_dialog(wine, process, 1)
     expected = {"Harlan Voss": 0, "Full Detail": 1, "Lighting FX": 0, "HiScore": 0, "HiScore Ch": 0,
@@ -327,7 +274,7 @@ def scenario_ok_cancel(wine):
     # Cancel after toggling again leaves what OK stored.
     process = open_dialog(wine, wine.args.saver, "/c")
     check(wine.control(TITLE, 1001).check == 0, "stored Lighting FX 0 shows unchecked")
-    wine.click(TITLE, 1001)
+    wine.click_control(TITLE, 1001)
     wait_until("Lighting FX checked", lambda: wine.control(TITLE, 1001).check == 1)
     end_dialog(wine, process, 2)
     check(wine.settings() == expected, "Cancel changed the stored values")
@@ -339,14 +286,14 @@ def scenario_submit(wine):
     try:
         wine.seed(1250, "ZED", 2, 0)
         process = open_dialog(wine, wine.args.saver, "/c")
-        wine.click(TITLE, 1002)
+        wine.click_control(TITLE, 1002)
         requests = wait_until("the request", server.finished)
         check(requests == [REQUEST_ZED], "request bytes %r" % requests)
         wait_until("the flag stored", lambda: (wine.settings() or {}).get("Harlan Voss") == 1)
         page = "http://127.0.0.1/kvrn/hiscores.php"
         wait_until("the page opened", lambda: wine.pages() == [page])
 
-        wine.click(TITLE, 1002)
+        wine.click_control(TITLE, 1002)
         dismiss_message(wine, "Trying to cheat?",
                         "You've already submitted this score! Beat the score and try again!")
         wait_until("the page opened again", lambda: wine.pages() == [page, page])
@@ -362,7 +309,7 @@ def scenario_submit(wine):
 def scenario_dns(wine):
     """A host name that does not resolve: "DNS Error", nothing stored, the page still opens."""
     process = open_dialog(wine, wine.args.unresolvable)
-    wine.click(TITLE, 1002)
+    wine.click_control(TITLE, 1002)
     dismiss_message(wine, "DNS Error",
                     "Error looking up host address!\nMake sure you're connected to the internet and try again.")
     wait_until("the page opened", lambda: wine.pages() == ["http://kvrn-scores.invalid/kvrn/hiscores.php"])
@@ -381,15 +328,13 @@ def main():
     parser.add_argument("--probe", required=True)
     parser.add_argument("--unresolvable", required=True)
     args = parser.parse_args()
-    wine = Wine(args)
+    subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
     try:
-        wine.start()
-        SCENARIOS[args.scenario](wine)
-    except Failure as failure:
+        with DialogSession(args) as wine:
+            SCENARIOS[args.scenario](wine)
+    except (Failure, wh.HarnessError) as failure:
         print("FAIL %s: %s" % (args.scenario, failure))
         return 1
-    finally:
-        wine.stop()
     print("PASS " + args.scenario)
     return 0
 
