@@ -47,13 +47,24 @@ def figure(canvas, char, pose=figures.REST, scale=2.0, x=0.0, y=0.0, mirror=Fals
 
 
 def standing(canvas, char, pose, box, tone=None, mirror=False):
-    """A whole figure fitted into box = (left, top, width, height) of the canvas."""
+    """A whole figure fitted into box = (left, top, width, height) of the canvas; returns where it went."""
     left, top, w, h = box
     scale, x, y = fit(char, pose, w, h)
     if mirror:
         x = w - x
     figure(canvas, char, pose, scale, left + x, top + y, mirror, tone)
-    return scale
+    return scale, left + x, top + y
+
+
+def spear(canvas, hand, length_up, length_down, scale):
+    """A guard's spear held upright through a hand."""
+    x, y = hand
+    canvas.paint(stroke([(x, y + length_down), (x, y - length_up)], 2.2 * scale, OAK, smooth=False, ink=0.5))
+    tip = y - length_up
+    canvas.paint(shape([(x, tip - 12 * scale), (x + 3.4 * scale, tip + 1), (x, tip + 3 * scale),
+                        (x - 3.4 * scale, tip + 1)], (170, 128, 66), gloss=True, ink=0.5))
+    canvas.paint(capsule(x - 2.2 * scale, tip + 3 * scale, x + 2.2 * scale, tip + 3 * scale, 1.1 * scale,
+                         1.1 * scale, EMBER))
 
 
 def bust(canvas, char, pose, scale, head_top, cx, mirror=False, tone=None):
@@ -119,6 +130,17 @@ def text_mask(canvas, text, font_name, size, cx, cy, spacing=0.0):
         draw.text((x, y), ch, font=font, fill=255)
         x += cw + spacing * ss
     return mask
+
+
+def stroke_ring(cx, cy, rx, ry, width, start=0, end=360):
+    """Outline of an elliptical ring (or an arc of it) as one polygon."""
+    steps = 30
+    outer, inner = [], []
+    for i in range(steps + 1):
+        a = math.radians(start + (end - start) * i / steps)
+        outer.append((cx + (rx + width / 2) * math.cos(a), cy + (ry + width / 2) * math.sin(a)))
+        inner.append((cx + (rx - width / 2) * math.cos(a), cy + (ry - width / 2) * math.sin(a)))
+    return outer + inner[::-1]
 
 
 def flame(canvas, cx, cy, size):
@@ -206,10 +228,16 @@ def iselle_close(c):
     bust(c, "heroine", pose, 5.2, 4, 132)
 
 
+GUARD_POSE = [0.0, 0.0, 4.0, -14.0, 10.0, 36.0, 64.0, -6.0, 4.0, 8.0, -6.0]
+
+
 def iselle_apes(c):
-    standing(c, "general", POSE_THREAT, (0, 40, 110, 210), tone=GORILLA_GUARD)
-    standing(c, "general", POSE_THREAT, (146, 40, 110, 210), tone=ORANG_GUARD, mirror=True)
-    standing(c, "heroine", [0.0, 0.0, -8.0, 10.0, 10.0, 30.0, 60.0, -6.0, 6.0, 10.0, -8.0], (84, 60, 88, 192))
+    # Iselle between two spear-carrying guards.
+    for box, tone, mirror in (((0, 56, 112, 196), GORILLA_GUARD, False), ((144, 56, 112, 196), ORANG_GUARD, True)):
+        scale, x, y = standing(c, "general", GUARD_POSE, box, tone=tone, mirror=mirror)
+        hand = figures.part_point("general", 6, GUARD_POSE, scale, x, y, mirror, (14, 54))
+        spear(c, hand, 44 * scale / 0.9, 30 * scale / 0.9, scale)
+    standing(c, "heroine", [0.0, 0.0, -8.0, 10.0, 10.0, 30.0, 60.0, -6.0, 6.0, 10.0, -8.0], (84, 52, 88, 200))
 
 
 def in_cage(char, pose):
@@ -264,12 +292,18 @@ def ape_figure(tone, pose):
 def skerry(c):
     # The slave trader, chest up, with his whip uncoiling across the picture.
     bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 6, 64, tone=SKERRY)
-    whip = [(116, 86), (150, 60), (186, 50), (220, 62), (236, 86), (222, 104), (200, 98)]
-    c.paint(stroke(whip, lambda t: 4.5 - 3.5 * t, (92, 60, 36), ink=0.5))
-    c.paint(capsule(104, 96, 120, 82, 3.4, 3.4, (60, 40, 28), ink=0.6, gloss=True))
-    for k in range(5):
-        c.paint(ellipse(150 + k * 16, 112 + (k % 2) * 2, 5.5, 3.2, IRON_BAR, gloss=True, ink=0.5))
-        c.paint(ellipse(150 + k * 16, 112 + (k % 2) * 2, 2.8, 1.2, (20, 18, 20), flat=True, clip=False))
+    whip = [(118, 86), (150, 58), (186, 46), (222, 56), (244, 82), (232, 104), (206, 100), (196, 90)]
+    c.paint(stroke(whip, lambda t: 6.0 - 4.8 * t, (102, 66, 38), ink=0.6))
+    c.paint(capsule(102, 98, 122, 80, 4.2, 4.2, (60, 40, 28), ink=0.7, gloss=True))
+    c.paint(capsule(101, 99, 106, 94, 4.8, 4.8, GOLD, gloss=True))
+    # A slaver's chain ending in an open shackle.
+    for k in range(7):
+        x, y = 132 + k * 11, 116 - k * 1.2
+        if k % 2 == 0:
+            c.paint(shape(stroke_ring(x, y, 7.0, 4.2, 1.9), IRON_BAR, gloss=True, ink=0.4))
+        else:
+            c.paint(capsule(x - 6.5, y, x + 6.5, y, 1.9, 1.9, scale_colour(IRON_BAR, 1.2), gloss=True, ink=0.4))
+    c.paint(shape(stroke_ring(222, 106, 11, 11, 3.2, start=40, end=320), IRON_BAR, gloss=True, ink=0.6))
 
 
 def senator(c):

@@ -523,6 +523,15 @@ def posed_parts(char, pose=REST, scale=2.0, x=0.0, y=0.0, mirror=False, fine=Tru
     return out
 
 
+def part_point(char, part, pose, scale, x, y, mirror, point):
+    """Where a point given in a part's rectangle coordinates lands on the canvas of posed_parts."""
+    m = _part_matrix(char, part, pose)
+    px, py = point
+    mx = m[0][0] * px + m[0][1] * py + m[0][2]
+    my = m[1][0] * px + m[1][1] * py + m[1][2] + pose[0]
+    return (x + (-scale if mirror else scale) * mx, y - scale * my)
+
+
 def paint_figure(canvas, parts):
     for _, shapes in parts:
         canvas.begin_group()
