@@ -1,0 +1,210 @@
+// game_character_test.cpp -- character records, the animation engine and the tower's walking rules
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "game/character.h"
+#include "game/character_tables.h"
+#include "game/tower_motion.h"
+#include "host/game_clock.h"
+
+namespace {
+
+class CharacterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ConstructCharacters();
+        now = 0.0f;
+        dt = 1.0f / 30.0f;
+    }
+    // Advances the clock by one frame and steps the record's animation.
+    void Step(CharacterRecord &record, int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            now += dt;
+            UpdateAnimation(record);
+        }
+    }
+};
+
+bool Running(const CharacterRecord &record, int slot) {
+    return record.animation.entries == record.animationSet->slots[slot].entries &&
+           record.animation.next == record.animationSet->slots[slot].next;
+}
+
+}  // namespace
+
+TEST_F(CharacterTest, ConstructionBuildsQuadsFromTheTableRows) {
+    // Table B, part 2 (head): u 52, v 0, w 22, h 25, anchor (10, 21), pivot (3, 31).
+    const CharacterRecord &b = characterB;
+    EXPECT_FLOAT_EQ(b.vertex[2][0].x, -10.0f);
+    EXPECT_FLOAT_EQ(b.vertex[2][0].y, 21.0f);
+    EXPECT_FLOAT_EQ(b.vertex[2][3].x, 12.0f);
+    EXPECT_FLOAT_EQ(b.vertex[2][3].y, -4.0f);
+    EXPECT_FLOAT_EQ(b.texCoord[2][0].x, 52.0f / 255.0f);
+    EXPECT_FLOAT_EQ(b.texCoord[2][3].x, 74.0f / 255.0f);
+    EXPECT_FLOAT_EQ(b.texCoord[2][3].y, 25.0f / 127.0f);
+    EXPECT_FLOAT_EQ(b.pivot[2].x, 3.0f);
+    EXPECT_FLOAT_EQ(b.pivot[2].y, 31.0f);
+    // Table C, part 10: a different shin from its back shin.
+    EXPECT_FLOAT_EQ(characterC.texCoord[10][0].x, 79.0f / 255.0f);
+    EXPECT_FLOAT_EQ(characterC.texCoord[8][0].x, 111.0f / 255.0f);
+    // Draw orders, slots and offsets of the three characters.
+    const float orderC[6] = {3, 7, 9, 2, 1, 5};
+    for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(characterC.drawOrder[i], orderC[i]);
+    EXPECT_FLOAT_EQ(characterA.drawOrder[2], 1.0f);
+    EXPECT_FLOAT_EQ(characterA.drawOrder[6], -1.0f);
+    EXPECT_EQ(characterA.colourSlot, 1);
+    EXPECT_EQ(characterA.maskSlot, 4);
+    EXPECT_EQ(characterC.colourSlot, 3);
+    EXPECT_EQ(characterC.maskSlot, 6);
+    EXPECT_FLOAT_EQ(characterA.verticalDrawOffset, -0.45f);
+    EXPECT_FLOAT_EQ(characterC.verticalDrawOffset, -0.5f);
+}
+
+TEST_F(CharacterTest, AResetRecordRestsAtTheFootOfTheTowerUntilAnimated) {
+    CharacterRecord &c = characterC;
+    c.value[3] = 40.0f;
+    c.facingLeft = 1;
+    c.holdingRope = 1;
+    StartAnimation(c, SLOT_RUN);
+    ResetCharacter(c);
+    const Vec3 p = WorldPosition(c);
+    EXPECT_FLOAT_EQ(p.x, -7.0f);
+    EXPECT_FLOAT_EQ(p.y, 0.0f);
+    EXPECT_FLOAT_EQ(p.z, 2.5f);
+    EXPECT_EQ(c.facingLeft, 0);
+    EXPECT_EQ(c.holdingRope, 0);
+    Step(c, 30);
+    for (float v : c.value) EXPECT_EQ(v, 0.0f);
+}
+
+TEST_F(CharacterTest, AnimationJumpRisesAndFallsOverOnePointThreeSeconds) {
+    CharacterRecord &b = characterB;
+    dt = 1.0f / 32.0f;  // exact in binary, so the frame times are too
+    now = 10.0f;
+    b.jumping = 1;
+    StartAnimation(b, SLOT_JUMP);
+    float peak = 0.0f, landed = 0.0f;
+    while (b.jumping && now < 12.0f) {
+        Step(b);
+        peak = std::fmax(peak, b.value[0]);
+        if (now <= 10.1f) {
+            EXPECT_EQ(b.value[0], 0.0f) << "take-off";
+        }
+        if (b.jumping) landed = b.value[0];
+    }
+    // Each of the two stages ends in the first frame after its time.
+    EXPECT_GT(now, 10.0f + 1.3f);
+    EXPECT_LE(now, 10.0f + 1.3f + 2 * dt);
+    EXPECT_NEAR(peak, 85.0f, 0.5f);
+    EXPECT_NEAR(landed, 0.0f, 8.0f);
+    EXPECT_TRUE(Running(b, SLOT_STAND));
+}
+
+TEST_F(CharacterTest, AnimationSnapsEveryPartBeforeChaining) {
+    CharacterRecord &b = characterB;
+    for (int part = 0; part < CHARACTER_PARTS; ++part) b.value[part] = 30.0f;
+    StartAnimation(b, SLOT_STAND);
+    Step(b, 7);  // 0.233 s: still easing
+    EXPECT_TRUE(Running(b, SLOT_STAND));
+    EXPECT_GT(b.value[7], 0.0f);
+    Step(b);  // 0.267 s: past the window and the chain at 0.25
+    EXPECT_TRUE(Running(b, SLOT_STAND_CYCLE));
+    for (int part : {7, 8, 9, 10, 3, 5, 4, 6, 2, 0}) EXPECT_EQ(b.value[part], 0.0f) << part;
+    EXPECT_EQ(b.value[1], 30.0f) << "the body's turn is not in the list";
+}
+
+TEST_F(CharacterTest, AnimationTwoCharactersOnOneListBothGetTheirFinalSnap) {
+    CharacterRecord &b = characterB;
+    CharacterRecord &c = characterC;
+    b.value[7] = 30.0f;
+    c.value[7] = -50.0f;
+    StartAnimation(b, SLOT_STAND);
+    Step(b, 3);
+    StartAnimation(c, SLOT_STAND);  // same list, started later
+    for (int i = 0; i < 15; ++i) {
+        now += dt;
+        UpdateAnimation(b);
+        UpdateAnimation(c);
+    }
+    EXPECT_EQ(b.value[7], 0.0f);
+    EXPECT_EQ(c.value[7], 0.0f);
+}
+
+TEST_F(CharacterTest, AnimationPickUpShowsTheObjectAndALongFrameStillLifts) {
+    CharacterRecord &a = characterA;
+    now = 5.0f;
+    StartAnimation(a, SLOT_PICK_UP);
+    Step(a, 7);  // 0.233 s
+    EXPECT_EQ(a.holdingObject, 0);
+    Step(a);  // 0.267 s: the -4 window has ended
+    EXPECT_EQ(a.holdingObject, 1);
+    EXPECT_TRUE(Running(a, SLOT_LIFT));
+    EXPECT_FLOAT_EQ(a.value[3], 65.0f);
+    // One frame longer than the whole lift still leaves the arm at its target.
+    now += 0.5f;
+    UpdateAnimation(a);
+    EXPECT_EQ(a.value[3], 200.0f);
+    EXPECT_EQ(a.value[5], 180.0f);
+}
+
+TEST_F(CharacterTest, TowerFlightWindowsAreStrictAndSetTheBounds) {
+    CharacterRecord &b = characterB;
+    SetWorldPosition(b, 6.0f, 0.0f, 2.5f);
+    b.facingLeft = 1;
+    b.flightTopY = b.flightBottomY = -1.0f;
+    EXPECT_EQ(AtFootOfFlight(b), -1);
+    EXPECT_FLOAT_EQ(b.flightTopY, 3.0f);
+    EXPECT_FLOAT_EQ(b.flightBottomY, 0.0f);
+    b.facingLeft = 0;
+    b.flightTopY = b.flightBottomY = -1.0f;
+    EXPECT_EQ(AtFootOfFlight(b), 0);
+    EXPECT_FLOAT_EQ(b.flightTopY, 3.0f) << "bounds are set whichever way the character faces";
+    b.facingLeft = 1;
+    for (float x : {5.5f, 6.5f}) {
+        b.pivot[1].x = x / CHARACTER_SCALE;
+        b.pivot[1].y = 0.0f;
+        EXPECT_EQ(AtFootOfFlight(b), 0) << x;
+    }
+    b.pivot[1] = Vec2{6.0f / CHARACTER_SCALE, 3.0f / CHARACTER_SCALE};
+    EXPECT_EQ(AtFootOfFlight(b), 0) << "y = 3 is the next floor";
+    // Top of flight 4, facing left, the way down.
+    SetWorldPosition(b, -2.5f, 12.0f, -5.5f);
+    EXPECT_EQ(AtTopOfFlight(b), 1);
+    EXPECT_FLOAT_EQ(b.flightTopY, 12.0f);
+    EXPECT_FLOAT_EQ(b.flightBottomY, 9.0f);
+    EXPECT_FLOAT_EQ(HeightAboveFloor(3.0f), 3.0f);
+    EXPECT_FLOAT_EQ(HeightAboveFloor(4.5f), 1.5f);
+    EXPECT_FLOAT_EQ(HeightAboveFloor(6.0f), 3.0f);
+    EXPECT_FLOAT_EQ(FloorDepth(2.99f), 2.5f);
+    EXPECT_FLOAT_EQ(FloorDepth(3.0f), 0.5f);
+    EXPECT_FLOAT_EQ(FloorDepth(14.0f), -5.5f);
+}
+
+TEST_F(CharacterTest, TowerMotionKeepsStillDepthsAndNeverPassesTheDiagonal) {
+    CharacterRecord &b = characterB;
+    SetWorldPosition(b, 0.0f, 3.0f, 2.5f);  // standing on floor 1 at the wrong depth
+    b.velocity = Vec3{0, 0, 0};
+    MotionStep(b);
+    EXPECT_FLOAT_EQ(WorldPosition(b).z, 2.5f);
+    b.velocity.x = 140.0f;
+    MotionStep(b);
+    EXPECT_LT(WorldPosition(b).z, 2.5f) << "moving, the depth follows the floor";
+    EXPECT_NEAR(WorldPosition(b).z, 2.5f - 1.4f * dt, 1e-4f);
+
+    // On flight 2 moving right past the diagonal: stops on it.
+    SetWorldPosition(b, -4.0f, 4.0f, 0.0f);
+    b.stairDirection = 1;
+    b.stairTargetX = -5.0f;
+    b.velocity = Vec3{100.0f, 80.0f, 0.0f};
+    MotionStep(b);
+    EXPECT_FLOAT_EQ(WorldPosition(b).x, -5.0f);
+    EXPECT_EQ(b.velocity.x, 0.0f);
+
+    // x stays within the tower.
+    SetWorldPosition(b, 7.99f, 0.0f, 2.5f);
+    b.stairDirection = 0;
+    b.velocity = Vec3{140.0f, 0.0f, 0.0f};
+    MotionStep(b);
+    EXPECT_FLOAT_EQ(WorldPosition(b).x, 8.0f);
+}

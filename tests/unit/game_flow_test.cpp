@@ -1,0 +1,179 @@
+// game_flow_test.cpp -- title, select, intro, level complete, game over and name entry, played by keys
+#include <cstring>
+
+#include "assets/flying_text.h"
+#include "assets/slide_show.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "host/game_clock.h"
+#include "host/keyboard.h"
+#include "render/frame_renderer.h"
+#include "render/screens_hud.h"
+#include "settings/settings_store.h"
+#include "tests/support/game_driver.h"
+
+namespace {
+
+// Ends the running game with the given score: the last life lost to a fall off the top floor.
+void LoseLastLifeWithScore(double score) {
+    playerController.score = score;
+    playerController.lives = 1;
+    SetWorldPosition(*playerController.character, 2.0f, 12.0f, -5.5f);
+    Frames(1);
+}
+
+void EnterNameEntryWithScore(double score) {
+    StartPlaying();
+    LoseLastLifeWithScore(score);
+    ASSERT_EQ(gameState, STATE_NAME_ENTRY);
+}
+
+// Presses several keys so that all of them are new in the same frame.
+void PressTogether(std::initializer_list<int> keys) {
+    for (int key : keys) Hold(key);
+    Frames(1);
+    for (int key : keys) Release(key);
+}
+
+}  // namespace
+
+TEST_F(GameTest, FlowHeldSpaceDoesNotCarryFromTitleIntoTheGame) {
+    EXPECT_EQ(gameState, STATE_TITLE);
+    Hold(KEY_SPACE);
+    Frames(1);
+    EXPECT_EQ(gameState, STATE_SELECT);
+    Frames(30);
+    EXPECT_EQ(gameState, STATE_SELECT) << "a held space is one press";
+    Release(KEY_SPACE);
+    Frames(1);
+    Tap(KEY_SPACE);
+    EXPECT_EQ(gameState, STATE_INTRO);
+    EXPECT_FLOAT_EQ(crawlAlpha, 1.0f);
+    EXPECT_EQ(playerController.lives, 3);
+    EXPECT_EQ(playerController.level, 1);
+    EXPECT_EQ(playerController.score, 0.0);
+}
+
+TEST_F(GameTest, FlowSelectWrapsAroundAndUpPlusDownCancel) {
+    Tap(KEY_SPACE);
+    ASSERT_EQ(gameState, STATE_SELECT);
+    EXPECT_EQ(selectedCharacter, 0);
+    Tap(KEY_UP);
+    EXPECT_EQ(selectedCharacter, 2) << "up from the top row goes to the bottom";
+    Tap(KEY_DOWN);
+    EXPECT_EQ(selectedCharacter, 0) << "down from the bottom row goes to the top";
+    Tap(KEY_DOWN);
+    EXPECT_EQ(selectedCharacter, 1);
+    PressTogether({KEY_UP, KEY_DOWN});
+    EXPECT_EQ(selectedCharacter, 1);
+    EXPECT_FLOAT_EQ(overviewRate, 0.25f);
+    Tap(KEY_SPACE);
+    EXPECT_EQ(gameState, STATE_INTRO);
+    EXPECT_EQ(crawlTextureSlot, 19);
+    // The heroine plays; the ape general throws; the captain waits in the cage.
+    EXPECT_EQ(playerController.character, &characterC);
+    Tap(KEY_SPACE);
+    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_EQ(playerController.character, &characterC);
+}
+
+TEST_F(GameTest, FlowChoiceTwoMakesTheApeGeneralThePlayer) {
+    Tap(KEY_SPACE);
+    Tap(KEY_UP);
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    ASSERT_EQ(gameState, STATE_PLAY);
+    EXPECT_EQ(playerController.character, &characterA);
+    EXPECT_EQ(crawlTextureSlot, 20);
+}
+
+TEST_F(GameTest, FlowIntroEndsOnSpaceInItsFirstFrame) {
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    ASSERT_EQ(gameState, STATE_INTRO);
+    overviewFactor = 0.5f;
+    Tap(KEY_SPACE);
+    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_FLOAT_EQ(overviewRate, -0.5f);
+    EXPECT_EQ(gameMessage.count, 7);
+    EXPECT_EQ(gameMessage.letters[6].character, '1') << "Level 1";
+    EXPECT_FLOAT_EQ(stateStartTime, now - static_cast<float>(FRAME_SECONDS)) << "the level started in that frame";
+}
+
+TEST_F(GameTest, FlowIntroEndsWhenTheCrawlHasPassedMinus21) {
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    ASSERT_EQ(gameState, STATE_INTRO);
+    crawlPosition = -20.9f;
+    Frames(1);
+    EXPECT_EQ(gameState, STATE_INTRO);
+    crawlPosition = -21.01f;
+    Frames(1);
+    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_EQ(playerController.lives, 3);
+}
+
+TEST_F(GameTest, FlowGameOverWithAScoreEqualToTheHighScoreGoesToTheTitle) {
+    highScore = 500;
+    StartPlaying();
+    LoseLastLifeWithScore(500.0);
+    EXPECT_EQ(gameState, STATE_TITLE);
+    EXPECT_EQ(playerController.lives, 0);
+    EXPECT_EQ(gameMessage.count, 9) << "Game Over";
+    EXPECT_EQ(highScore, 500);
+    // The title turns to the overview only 10 s after the game over.
+    overviewRate = -0.5f;
+    Seconds(9.5);
+    EXPECT_FLOAT_EQ(overviewRate, -0.5f);
+    Seconds(1.0);
+    EXPECT_FLOAT_EQ(overviewRate, 0.25f);
+}
+
+TEST_F(GameTest, FlowNameEntryTypesLettersThenDigitsAndEndsOnTheTenthCharacter) {
+    highScore = 100;
+    EnterNameEntryWithScore(512.75);
+    EXPECT_EQ(nameLength, 0);
+    // All new in one frame: letters alphabetically, then digits.
+    PressTogether({'7', 'Z', 'B', '3', 'A'});
+    EXPECT_STREQ(highScoreName, "ABZ37");
+    // A letter and Backspace in one frame cancel out; Backspace on a name removes one.
+    PressTogether({'Q', KEY_BACKSPACE});
+    EXPECT_STREQ(highScoreName, "ABZ37");
+    Tap(KEY_BACKSPACE);
+    EXPECT_STREQ(highScoreName, "ABZ3");
+    Tap(KEY_SPACE);  // thrown away
+    EXPECT_STREQ(highScoreName, "ABZ3");
+    EXPECT_EQ(gameState, STATE_NAME_ENTRY);
+    PressTogether({'C', 'D', 'E', 'F', 'G', 'H', 'I'});  // the sixth of these is the tenth character
+    EXPECT_STREQ(highScoreName, "ABZ3CDEFGH");
+    EXPECT_EQ(gameState, STATE_TITLE) << "the tenth character ends name entry";
+    EXPECT_EQ(highScore, 512);
+    EXPECT_EQ(highScoreCharacter, 0);
+    EXPECT_EQ(tickerMessage, 2);
+    EXPECT_EQ(keyPressed[KEY_SPACE], 0);
+    // Nothing typed after the end reaches the name.
+    Tap('X');
+    EXPECT_STREQ(highScoreName, "ABZ3CDEFGH");
+}
+
+TEST_F(GameTest, FlowNameEntryEnterOnAnEmptyNameStoresTheScore) {
+    highScore = 100;
+    EnterNameEntryWithScore(2000.9);
+    EXPECT_EQ(tickerMessage, 1) << "the submit message";
+    Tap(KEY_BACKSPACE);  // nothing to remove
+    EXPECT_EQ(nameLength, 0);
+    Tap(KEY_ENTER);
+    EXPECT_EQ(gameState, STATE_TITLE);
+    EXPECT_STREQ(highScoreName, "");
+    EXPECT_EQ(highScore, 2000);
+}
+
+TEST_F(GameTest, FlowScoreAsIntegerIsDefinedForEveryValue) {
+    EXPECT_EQ(ScoreAsInteger(512.75), 512);
+    EXPECT_EQ(ScoreAsInteger(-3.9), -3);
+    EXPECT_EQ(ScoreAsInteger(2147483646.5), 2147483646);
+    EXPECT_EQ(ScoreAsInteger(1.0e12), 2147483647);
+    EXPECT_EQ(ScoreAsInteger(-1.0e12), -2147483647 - 1);
+    EXPECT_EQ(ScoreAsInteger(1.0 / 0.0), 2147483647);
+    EXPECT_EQ(ScoreAsInteger(0.0 / 0.0), 0);
+}
