@@ -45,6 +45,7 @@ void GameTest::SetUp() {
     highScore = 0;
     highScoreCharacter = 0;
     std::memset(highScoreName, 0, sizeof highScoreName);
+    InitObjectPool();
     AssignRoles(0);
     CageReset();
     gameMessage.active = 0;

@@ -17,6 +17,8 @@ class Autopilot {
 public:
     int jumpsOverBarrels = 0;
     int ropeAttempts = 0;
+    double scoreAtGrab = -1.0;
+    float levelTimeAtGrab = 0.0f;
 
     void Frame() {
         const CharacterRecord &player = *playerController.character;
@@ -35,6 +37,10 @@ public:
             phase = TO_FOOT;
             Frames(1);
             return;
+        }
+        if (player.holdingRope && scoreAtGrab < 0.0) {
+            scoreAtGrab = playerController.score;
+            levelTimeAtGrab = now - stateStartTime;
         }
         if (player.holdingRope || gameState != STATE_PLAY) {
             ReleaseArrows();
@@ -206,8 +212,8 @@ private:
         }
         phase = TOP_WAIT;
         ReleaseArrows();
-        // Wait left of where thrown barrels land.
-        if (p.x > -3.3f) {
+        // Wait far enough left of where thrown barrels land to jump the ones that land.
+        if (p.x > -4.8f) {
             Walk(KEY_LEFT);
             return;
         }
@@ -232,7 +238,12 @@ TEST_F(GameTest, WholeLevelWonByKeysAlone) {
         << pilot.jumpsOverBarrels << ", rope jumps " << pilot.ropeAttempts;
     EXPECT_EQ(playerController.lives, 3) << "no barrel touched the player";
     EXPECT_GT(pilot.jumpsOverBarrels, 0) << "barrels were met on the way";
-    EXPECT_GT(playerController.score, 700.0) << "the rope's time bonus";
+    // The pull pays 250 - 2.5 t a second for the 3 s down to 9.0, then about 250 until the rope is fully pulled.
+    while (ropeDrop < 3.5f) Frames(1);
+    const double bonus = playerController.score - pilot.scoreAtGrab;
+    auto rate = [](double t) { return t > 60.0 ? 75.0 : 250.0 - 2.5 * t; };
+    EXPECT_GT(bonus, 3.0 * rate(pilot.levelTimeAtGrab + 3.0) + 0.4 * 240.0);
+    EXPECT_LT(bonus, 3.0 * rate(pilot.levelTimeAtGrab) + 0.6 * 250.0);
     Seconds(10.5);
     EXPECT_EQ(gameState, STATE_PLAY);
     EXPECT_EQ(playerController.level, 2);
