@@ -47,9 +47,11 @@ void RenderTestFrame(float frameNow, float frameDt) {
 
 const char *SaveTestShot(const char *name) {
     static std::string path;
+    // Outside ctest the shots go to the temporary directory, never into a checkout.
     const char *directory = std::getenv("KVRN_TEST_OUTPUT");
-    path = directory && *directory ? directory : ".";
     std::error_code ignored;
+    path = directory && *directory ? std::string(directory)
+                                   : (std::filesystem::temp_directory_path(ignored) / "kvrn-test-output").string();
     std::filesystem::create_directories(path, ignored);
     path += "/";
     path += name;

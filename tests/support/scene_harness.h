@@ -21,8 +21,9 @@ void CloseTestScene();
 // One RenderFrame with the given clock values (no game-state or play step).
 void RenderTestFrame(float frameNow, float frameDt);
 
-// Writes the current colour buffer to $KVRN_TEST_OUTPUT/NAME.png (or the
-// working directory); returns the path written, or nullptr.
+// Writes the current colour buffer to $KVRN_TEST_OUTPUT/NAME.png (without
+// it, to kvrn-test-output in the temporary directory); returns the path
+// written, or nullptr.
 const char *SaveTestShot(const char *name);
 
 // Row 0 at the top, RGBA; valid until the next read.
