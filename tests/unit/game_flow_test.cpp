@@ -9,6 +9,7 @@
 #include "host/keyboard.h"
 #include "render/frame_renderer.h"
 #include "render/screens_hud.h"
+#include "settings/native_registry.h"
 #include "settings/settings_store.h"
 #include "tests/support/game_driver.h"
 
@@ -166,6 +167,34 @@ TEST_F(GameTest, FlowNameEntryEnterOnAnEmptyNameStoresTheScore) {
     EXPECT_EQ(gameState, STATE_TITLE);
     EXPECT_STREQ(highScoreName, "");
     EXPECT_EQ(highScore, 2000);
+}
+
+TEST_F(GameTest, FlowNewHighScoreReachesTheRegistry) {
+    ClearNativeRegistry();
+    highScore = 100;
+    selectedCharacter = 0;
+    Tap(KEY_SPACE);
+    Tap(KEY_DOWN);  // the heroine
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    LoseLastLifeWithScore(4321.5);
+    ASSERT_EQ(gameState, STATE_NAME_ENTRY);
+    EXPECT_FALSE(NativeRegistryKeyExists()) << "nothing is written before the name is complete";
+    Tap('K');
+    Tap('A');
+    Tap(KEY_ENTER);
+    ASSERT_EQ(gameState, STATE_TITLE);
+    uint32_t type = 0, value = 0, size = sizeof value;
+    ASSERT_TRUE(GetNativeRegistryValue("HiScore", &type, &value, &size));
+    EXPECT_EQ(value, 4321u);
+    size = sizeof value;
+    ASSERT_TRUE(GetNativeRegistryValue("HiScore Ch", &type, &value, &size));
+    EXPECT_EQ(value, 1u);
+    char name[16] = {};
+    size = sizeof name - 1;
+    ASSERT_TRUE(GetNativeRegistryValue("HiScore Name", &type, name, &size));
+    EXPECT_STREQ(name, "KA");
+    ClearNativeRegistry();
 }
 
 TEST_F(GameTest, FlowScoreAsIntegerIsDefinedForEveryValue) {
