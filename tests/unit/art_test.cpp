@@ -8,6 +8,7 @@
 
 #include "assets/bitmap_decoder.h"
 #include "assets/resource_bytes.h"
+#include "game/character.h"
 
 namespace {
 
@@ -186,6 +187,30 @@ TEST_P(AtlasTest, ChildJointsSitOnTheirParents) {
                     near = mask.Black(xx, yy);
             }
         EXPECT_TRUE(near) << c.name << ": part " << child.part << " hangs in the air beside part " << parent.part;
+    }
+}
+
+TEST_P(AtlasTest, RectanglesAreTheOnesTheGameDrawsWith) {
+    // The game's records, built from its own tables, must cut the atlas where
+    // the pictures were drawn: corner 0 of each quad is the rectangle's top
+    // left in texture space and the anchor's negative in model space.
+    const CharacterRecord saved[] = {characterA, characterB, characterC};
+    ConstructCharacters();
+    const CharacterRecord built[] = {characterA, characterB, characterC};
+    characterA = saved[0], characterB = saved[1], characterC = saved[2];
+    const CharacterRecord &r = built[GetParam()];
+    const Character &c = CHARACTERS[GetParam()];
+    for (const PartRect &p : c.parts) {
+        EXPECT_NEAR(r.texCoord[p.part][0].x * 255.0f, p.u, 0.01f) << c.name << " part " << p.part;
+        EXPECT_NEAR(r.texCoord[p.part][0].y * 127.0f, p.v, 0.01f) << c.name << " part " << p.part;
+        EXPECT_NEAR(r.texCoord[p.part][3].x * 255.0f, p.u + p.w, 0.01f) << c.name << " part " << p.part;
+        EXPECT_NEAR(r.texCoord[p.part][3].y * 127.0f, p.v + p.h, 0.01f) << c.name << " part " << p.part;
+        EXPECT_FLOAT_EQ(r.vertex[p.part][0].x, -p.ax) << c.name << " part " << p.part;
+        EXPECT_FLOAT_EQ(r.vertex[p.part][0].y, p.ay) << c.name << " part " << p.part;
+        if (p.part != 1) {
+            EXPECT_FLOAT_EQ(r.pivot[p.part].x, p.px) << c.name << " part " << p.part;
+            EXPECT_FLOAT_EQ(r.pivot[p.part].y, p.py) << c.name << " part " << p.part;
+        }
     }
 }
 
