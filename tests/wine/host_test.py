@@ -24,7 +24,13 @@ def tearDownModule():
 
 class Switches(unittest.TestCase):
     def test_unknown_switches_and_bad_preview_handles_end_with_minus_one(self):
-        for arguments in (["/x"], ["9"], ["p"], ["p", "0"], ["-p", "123456789"], ["/l", "77"], ["/a"]):
+        # A handle that surely names no window: one whose window has gone. (Small numbers
+        # may name a live window, since the platform accepts handles without their upper word.)
+        host = wine.start(wh.program("preview_host.exe"), 50, 50, stdout=subprocess.PIPE)
+        gone = int(host.stdout.readline())
+        wine.post(gone, 0x0010)  # WM_CLOSE
+        self.assertEqual(wine.wait_exit(host), 0)
+        for arguments in (["/x"], ["9"], ["p"], ["p", "0"], ["-p", gone], ["/l", gone], ["/a"]):
             code, _ = wine.run(SAVER, *arguments)
             self.assertEqual(code, -1, "switch %s" % arguments)
         self.assertIsNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
