@@ -13,7 +13,6 @@ float ropeDrop = 0.0f;
 float swingAngle = 0.0f;
 float swingSpeed = 10.0f;
 float swingAccel = 5.0f;
-uint32_t ropeStepCount = 0;
 
 static const float ROPE_FULLY_PULLED = 3.5f;
 static const float PULL_BOTTOM_Y = 9.0f;
@@ -54,7 +53,6 @@ static void StepSwing() {
 }
 
 void RopeStepAndDraw() {
-    ++ropeStepCount;
     StepSwing();
     glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);

@@ -1,8 +1,6 @@
 // rope_cage.h -- the captive, the swinging rope and the cage it raises
 #pragma once
 
-#include <cstdint>
-
 #include "common/vec.h"
 #include "game/character.h"
 
@@ -16,8 +14,6 @@ extern float ropeDrop;     // how far the rope is pulled, which is how far the c
 extern float swingAngle;   // degrees about z
 extern float swingSpeed;   // degrees per second, within [-12, 12]
 extern float swingAccel;   // degrees per second squared
-// Counts every RopeStepAndDraw, so a replay can tell whether a frame ran the scene's rope pass.
-extern uint32_t ropeStepCount;
 
 void InitCaptive(CaptiveController &controller, CharacterRecord &record);
 void CageReset();

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "assets/flying_text.h"
-#include "common/gl.h"
 #include "common/random.h"
 #include "game/ape.h"
 #include "game/game_state.h"
@@ -69,39 +68,10 @@ void GameTest::TearDown() {
     DestroyOffscreenContext();
 }
 
-// The world part of the renderer's pass, for as long as RenderFrame does not run it.
-static void SceneWorldPass() {
-    glPushMatrix();
-    glTranslatef(4.5f, 15.0f, -5.5f);
-    RopeStepAndDraw();
-    glPopMatrix();
-    glColor3f(1.0f, 1.0f, 1.0f);
-    for (ThrownObject &object : thrownObjects) {
-        if (!object.active) continue;
-        ObjectMove(object);
-        ObjectStep(object);
-        DrawObject(object);
-    }
-    glPushMatrix();
-    glScalef(CHARACTER_SCALE, CHARACTER_SCALE, CHARACTER_SCALE);
-    DrawCharacter(*playerController.character);
-    DrawCharacter(*apeController.character);
-    DrawCharacter(*captiveController.character);
-    glPopMatrix();
-    if (gameMessage.active) {
-        const float age = now - gameMessage.startTime;
-        if (age > 12.0f) gameMessage.active = 0;
-        if (age > 7.0f) ReleaseFlyingText(gameMessage);
-        DrawFlyingText(gameMessage);
-    }
-}
-
 void Frames(int count, double frameSeconds) {
     for (int i = 0; i < count; ++i) {
         AdvanceScriptedClock(frameSeconds);
-        const uint32_t ropeSteps = ropeStepCount;
-        const bool drawn = RunFrame();
-        if (drawn && ropeStepCount == ropeSteps) SceneWorldPass();
+        RunFrame();
     }
 }
 

@@ -15,9 +15,7 @@ protected:
     void TearDown() override;
 };
 
-// Runs frames through RunFrame. Where the scene's pass does not yet step the
-// rope, the barrels and the message effect, the same steps run here after
-// the frame, in the renderer's order, so the game behaves as it will on screen.
+// Advances the scripted clock and runs RunFrame, as the paint does, once a frame.
 void Frames(int count, double frameSeconds = FRAME_SECONDS);
 void Seconds(double seconds, double frameSeconds = FRAME_SECONDS);
 void Hold(int key);
