@@ -1,0 +1,152 @@
+// particle_field_test.cpp -- where sparks respawn, how their glow runs, and their start-up spread
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "assets/particle_field.h"
+#include "assets/slide_show.h"
+#include "common/random.h"
+#include "host/game_clock.h"
+
+namespace {
+
+class ParticleFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        slideShow.active = 0;
+        slideShow.lastPointIndex = -1;
+        dt = 0.02f;
+    }
+    void TearDown() override { slideShow.active = 0; }
+};
+
+void ExpectRandomPlaceAndFreshLife(const Particle &spark) {
+    EXPECT_GE(spark.y, -20.0f);
+    EXPECT_LE(spark.y, 19.96f + 1e-4f);
+    EXPECT_GE(spark.x, -27.78f);
+    EXPECT_LE(spark.x, 27.73f);
+    EXPECT_EQ(spark.glow, 0.0f);
+    EXPECT_GE(spark.speed, 0.010f - 1e-6f);
+    EXPECT_LE(spark.speed, 0.208f + 1e-6f);
+    EXPECT_GE(spark.accel, 0.25f - 1e-6f);
+    EXPECT_LE(spark.accel, 1.24f + 1e-6f);
+}
+
+TEST_F(ParticleFieldTest, WithoutAStillEveryRespawnIsRandomWithinTheRanges) {
+    SeedRandom(12345);
+    std::set<int> columns;
+    for (int i = 0; i < 2000; ++i) {
+        Particle spark{};
+        spark.index = i % PARTICLE_COUNT;
+        SpawnParticle(spark);
+        ExpectRandomPlaceAndFreshLife(spark);
+        columns.insert(static_cast<int>(spark.x));
+    }
+    EXPECT_GT(columns.size(), 40u);  // spread over the whole width, not one place
+}
+
+TEST_F(ParticleFieldTest, RandomPlaceDrawsYThenXThenSpeedThenAccel) {
+    SeedRandom(777);
+    const int a = Random() % 1000, b = Random() % 1000, s = Random() % 100, c = Random() % 100;
+    SeedRandom(777);
+    Particle spark{};
+    SpawnParticle(spark);
+    EXPECT_FLOAT_EQ(spark.y, (a - 500) * 0.04f);
+    EXPECT_FLOAT_EQ(spark.x, (b - 500) / 18.0f);
+    EXPECT_FLOAT_EQ(spark.speed, (s + 5) * 0.002f);
+    EXPECT_FLOAT_EQ(spark.accel, (c + 25) * 0.01f);
+}
+
+TEST_F(ParticleFieldTest, SparksNumberedWithinThePointMapTakeTheirPoints) {
+    const int n = 37;
+    slideShow.active = 1;
+    slideShow.lastPointIndex = n - 1;
+    for (int i = 0; i < n; ++i) slideShow.points[i] = SlidePoint{float(i) - 18.0f, float(2 * i) - 40.0f};
+    for (int i = 0; i < PARTICLE_COUNT; ++i) {
+        Particle spark{};
+        spark.index = i;
+        SpawnParticle(spark);
+        if (i < n) {
+            EXPECT_FLOAT_EQ(spark.x, slideShow.points[i].x * 0.1f) << i;
+            EXPECT_FLOAT_EQ(spark.y, slideShow.points[i].y * -0.1f) << i;  // map y runs down
+            EXPECT_EQ(spark.glow, 0.0f);
+        } else {
+            ExpectRandomPlaceAndFreshLife(spark);
+        }
+    }
+    // Once the still has ended, the same sparks go to random places again.
+    slideShow.active = 0;
+    SeedRandom(5);
+    Particle spark{};
+    spark.index = 0;
+    SpawnParticle(spark);
+    SeedRandom(5);
+    EXPECT_FLOAT_EQ(spark.y, (Random() % 1000 - 500) * 0.04f);
+}
+
+TEST_F(ParticleFieldTest, AMapWithoutPointsPlacesNoSpark) {
+    slideShow.active = 1;
+    slideShow.lastPointIndex = -1;
+    slideShow.points[0] = SlidePoint{999.0f, 999.0f};
+    Particle spark{};
+    spark.index = 0;
+    SpawnParticle(spark);
+    ExpectRandomPlaceAndFreshLife(spark);
+}
+
+TEST_F(ParticleFieldTest, OnlyAGlowAboveOneTurnsTheSparkToFading) {
+    Particle spark{1.0f, 2.0f, 1.0f, 0.1f, 0.5f, 3};
+    StepParticle(spark);
+    EXPECT_EQ(spark.accel, 0.5f);  // exactly 1.0 is not above 1.0
+    EXPECT_FLOAT_EQ(spark.speed, 0.1f + 0.02f * 0.5f);
+    EXPECT_FLOAT_EQ(spark.glow, 1.0f + 0.02f * spark.speed);
+
+    Particle bright{1.0f, 2.0f, 1.0001f, 0.1f, 0.5f, 3};
+    StepParticle(bright);
+    EXPECT_EQ(bright.accel, -1.0f);
+    // The speed of this frame still used the old acceleration.
+    EXPECT_FLOAT_EQ(bright.speed, 0.1f + 0.02f * 0.5f);
+}
+
+TEST_F(ParticleFieldTest, AGlowReachingExactlyZeroRespawnsInTheSameFrame) {
+    dt = 0.5f;
+    Particle spark{7.0f, 7.0f, 0.5f, -1.0f, 0.0f, 9};
+    StepParticle(spark);
+    EXPECT_EQ(spark.glow, 0.0f);
+    EXPECT_GT(spark.speed, 0.0f);  // a fresh life
+    EXPECT_GT(spark.accel, 0.0f);
+
+    Particle alive{7.0f, 7.0f, 0.6f, -1.0f, 0.0f, 9};
+    StepParticle(alive);
+    EXPECT_EQ(alive.x, 7.0f);  // glow 0.1 left: same place, same life
+    EXPECT_EQ(alive.speed, -1.0f);
+}
+
+TEST_F(ParticleFieldTest, ALifeRisesPeaksAndEndsInAFewSeconds) {
+    SeedRandom(99);
+    Particle spark{};
+    SpawnParticle(spark);
+    const float x = spark.x;
+    float peak = 0.0f, t = 0.0f;
+    while (spark.x == x && spark.glow >= 0.0f && t < 60.0f) {
+        peak = spark.glow > peak ? spark.glow : peak;
+        StepParticle(spark);
+        t += dt;
+    }
+    EXPECT_GT(peak, 1.0f);
+    EXPECT_LT(t, 10.0f);
+}
+
+TEST_F(ParticleFieldTest, ConstructionStaggersTheGlowsAndNumbersTheSparks) {
+    ConstructParticleField();
+    std::set<int> glows;
+    for (int i = 0; i < PARTICLE_COUNT; ++i) {
+        EXPECT_EQ(particleField[i].index, i);
+        EXPECT_GE(particleField[i].glow, 0.0f);
+        EXPECT_LE(particleField[i].glow, 0.99f + 1e-6f);
+        glows.insert(static_cast<int>(particleField[i].glow * 100.0f + 0.5f));
+    }
+    EXPECT_GT(glows.size(), 50u);
+}
+
+}  // namespace

@@ -1,0 +1,296 @@
+// slide_show_test.cpp -- order of the stills, point maps, the opacity over a still's life and the backdrop
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "assets/particle_field.h"
+#include "assets/slide_show.h"
+#include "assets/texture_loader.h"
+#include "common/random.h"
+#include "game/game_state.h"
+#include "host/game_clock.h"
+#include "render/frame_renderer.h"
+#include "render/scene_setup.h"
+#include "tests/support/screens_fixture.h"
+
+namespace {
+
+void ForgetStills() {
+    slideShow.current = -1;
+    for (int i = 0; i < SLIDE_HISTORY; ++i) slideHistory[i] = -1;
+}
+
+TEST(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
+    for (uint32_t seed : {1u, 2u, 41u, 1700000000u}) {
+        ForgetStills();
+        SeedRandom(seed);
+        EXPECT_EQ(ChooseNextSlide(), 0);
+        slideShow.current = 0;
+        EXPECT_EQ(ChooseNextSlide(), 1);
+        slideShow.current = 1;
+        EXPECT_EQ(slideHistory[0], 0);
+        EXPECT_EQ(slideHistory[1], -1);
+    }
+}
+
+TEST(SlideOrder, NeverOneOfTheFourBeforeTheCurrent) {
+    ForgetStills();
+    SeedRandom(2024);
+    slideShow.current = ChooseNextSlide();
+    slideShow.current = ChooseNextSlide();
+    std::vector<int> shown = {0, 1};
+    for (int i = 0; i < 3000; ++i) {
+        int before[SLIDE_HISTORY];
+        std::memcpy(before, slideHistory, sizeof before);
+        const int previous = slideShow.current;
+        const int next = ChooseNextSlide();
+        ASSERT_GE(next, 0);
+        ASSERT_LT(next, SLIDE_COUNT);
+        for (int h : before) ASSERT_NE(next, h);
+        // The history moves down one place and takes the still just shown.
+        ASSERT_EQ(slideHistory[0], previous);
+        ASSERT_EQ(slideHistory[1], before[0]);
+        ASSERT_EQ(slideHistory[3], before[2]);
+        slideShow.current = next;
+        shown.push_back(next);
+    }
+    // From the third still on, every row turns up.
+    EXPECT_EQ(std::set<int>(shown.begin(), shown.end()).size(), static_cast<size_t>(SLIDE_COUNT));
+}
+
+TEST(SlideOrder, SlideZeroChosenAtRandomIsNotAlwaysFollowedByOne) {
+    // Slide 1 was shown just before, so it must not follow slide 0 now.
+    std::set<int> seen;
+    for (uint32_t seed = 1; seed < 200; ++seed) {
+        SeedRandom(seed);
+        const int history[SLIDE_HISTORY] = {1, 4, 7, 8};
+        std::memcpy(slideHistory, history, sizeof history);
+        slideShow.current = 0;
+        const int next = ChooseNextSlide();
+        ASSERT_NE(next, 1);
+        seen.insert(next);
+    }
+    EXPECT_EQ(seen.size(), 14u);
+}
+
+TEST(SlideOrder, FourteenChoicesRemainIncludingTheCurrentStill) {
+    std::set<int> seen;
+    for (uint32_t seed = 1; seed < 400; ++seed) {
+        SeedRandom(seed);
+        const int history[SLIDE_HISTORY] = {3, 9, 12, 17};
+        std::memcpy(slideHistory, history, sizeof history);
+        slideShow.current = 5;
+        seen.insert(ChooseNextSlide());
+    }
+    EXPECT_EQ(seen.size(), 14u);
+    EXPECT_EQ(seen.count(5), 1u);
+    for (int h : {3, 9, 12, 17}) EXPECT_EQ(seen.count(h), 0u);
+}
+
+struct TestMap {
+    int width, height;
+    std::vector<uint8_t> rgb;
+    TestMap(int w, int h) : width(w), height(h), rgb(static_cast<size_t>(w) * h * 3, 0) {}
+    void Set(int x, int y, uint8_t r, uint8_t g, uint8_t b) {
+        uint8_t *p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+        p[0] = r;
+        p[1] = g;
+        p[2] = b;
+    }
+};
+
+TEST(PointMap, PureRedPixelsAreReadColumnByColumnAboutTheCentre) {
+    TestMap map(8, 4);
+    map.Set(5, 0, 255, 0, 0);
+    map.Set(1, 3, 255, 0, 0);
+    map.Set(1, 2, 255, 0, 0);
+    map.Set(0, 0, 254, 0, 0);    // not pure red
+    map.Set(2, 2, 255, 1, 0);    // not pure red
+    map.Set(3, 1, 255, 0, 255);  // not pure red
+    SlideShow show{};
+    StorePointMap(show, map.rgb.data(), 3, map.width, map.height);
+    ASSERT_EQ(show.lastPointIndex, 2);
+    EXPECT_FLOAT_EQ(show.points[0].x, 1 - 4.0f);
+    EXPECT_FLOAT_EQ(show.points[0].y, 2 - 2.0f);
+    EXPECT_FLOAT_EQ(show.points[1].x, 1 - 4.0f);
+    EXPECT_FLOAT_EQ(show.points[1].y, 3 - 2.0f);
+    EXPECT_FLOAT_EQ(show.points[2].x, 5 - 4.0f);
+    EXPECT_FLOAT_EQ(show.points[2].y, 0 - 2.0f);
+}
+
+TEST(PointMap, KeepsTheFirstTwoHundredAndNoneGivesMinusOne) {
+    TestMap full(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) full.Set(x, y, 255, 0, 0);
+    SlideShow show{};
+    StorePointMap(show, full.rgb.data(), 3, 32, 32);
+    ASSERT_EQ(show.lastPointIndex, SLIDE_POINT_LIMIT - 1);
+    // 200 = six whole columns of 32 and 8 pixels of the seventh.
+    EXPECT_FLOAT_EQ(show.points[199].x, 6 - 16.0f);
+    EXPECT_FLOAT_EQ(show.points[199].y, 7 - 16.0f);
+
+    TestMap empty(16, 16);
+    StorePointMap(show, empty.rgb.data(), 3, 16, 16);
+    EXPECT_EQ(show.lastPointIndex, -1);
+    StorePointMap(show, nullptr, 3, 16, 16);  // an unreadable bitmap
+    EXPECT_EQ(show.lastPointIndex, -1);
+}
+
+TEST(SlideTable, RowsMatchTheirBitmaps) {
+    for (int i = 0; i < SLIDE_COUNT; ++i) {
+        const SlideRow &row = slideTable[i];
+        // Each point map follows its still, except row 12's, which comes before it.
+        if (i == 12)
+            EXPECT_EQ(row.pointMapBitmap + 1, row.colourBitmap);
+        else
+            EXPECT_EQ(row.pointMapBitmap, row.colourBitmap + 1) << i;
+        EXPECT_TRUE(row.width == 128 || row.width == 256) << i;
+        EXPECT_TRUE(row.height == 32 || row.height == 128 || row.height == 256) << i;
+        EXPECT_GT(std::strlen(row.caption), 0u);
+    }
+    EXPECT_STREQ(slideTable[0].caption, "Presents");
+    EXPECT_STREQ(slideTable[1].caption, "Playable Screen Saver");
+}
+
+class SlideShowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(OpenScreensContext(320, 240));
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
+        ForgetStills();
+        gameState = STATE_TITLE;
+        overviewFactor = 1.0f;
+        now = 0.0f;
+        dt = 0.1f;
+        // Sparks far off screen with a steady glow, so only the still shows.
+        for (int i = 0; i < PARTICLE_COUNT; ++i) particleField[i] = Particle{1000.0f, 1000.0f, 0.3f, 0.0f, 0.0f, i};
+        SetUpSlideShow();
+        slideShow.slideAlpha = 0.0f;
+        slideShow.caption.count = 0;
+    }
+    void TearDown() override {
+        slideShow.active = 0;
+        gameState = STATE_TITLE;
+        CloseScreensContext();
+    }
+    // Runs the per-frame step up to the given time.
+    void StepUntil(float until) {
+        while (now + dt * 0.5f < until) {
+            now += dt;
+            SlideShowStep();
+        }
+    }
+    void DrawBackdropFrame() {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glFrustum(-0.5523, 0.5523, -0.4142, 0.4142, 1.0, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glTranslatef(cameraPos.x, cameraPos.y, cameraPos.z);
+        glRotatef(-45.0f * overviewFactor, 1.0f, 0.0f, 0.0f);
+        DrawBackdrop();
+    }
+};
+
+TEST_F(SlideShowTest, SetUpShowsSlideZeroAndNumbersTheSparks) {
+    EXPECT_EQ(slideShow.current, 0);
+    EXPECT_EQ(slideShow.width, 256);
+    EXPECT_EQ(slideShow.height, 32);
+    EXPECT_TRUE(slideShow.active);
+    EXPECT_EQ(slideHistory[0], -1);
+    for (int i = 0; i < PARTICLE_COUNT; ++i) EXPECT_EQ(particleField[i].index, i);
+    EXPECT_TRUE(glIsList(SLIDE_QUAD_LIST));
+    EXPECT_TRUE(glIsList(CRAWL_PLANE_LIST));
+}
+
+TEST_F(SlideShowTest, HiddenForSevenSecondsThenRisingThenPulsingWithTheFirstSpark) {
+    StepUntil(7.0f);
+    EXPECT_EQ(slideShow.slideAlpha, 0.0f);
+    StepUntil(8.0f);
+    EXPECT_NEAR(slideShow.slideAlpha, 0.5f, 0.051f);  // 0.5 per second from 7 s
+    StepUntil(10.0f);
+    EXPECT_NEAR(slideShow.slideAlpha, 1.0f, 0.051f);
+
+    // From 10 s it follows the first spark's glow, at most 0.5 per second.
+    particleField[0].glow = 0.3f;
+    float before = slideShow.slideAlpha;
+    for (int i = 0; i < 30; ++i) {
+        now += dt;
+        SlideShowStep();
+        EXPECT_LE(slideShow.slideAlpha, before + 1e-6f);
+        EXPECT_GE(slideShow.slideAlpha, before - 0.05f - 1e-6f);
+        before = slideShow.slideAlpha;
+    }
+    EXPECT_NEAR(slideShow.slideAlpha, 0.3f, 0.051f);
+    particleField[0].glow = 0.9f;
+    StepUntil(19.9f);
+    EXPECT_NEAR(slideShow.slideAlpha, 0.9f, 0.051f);
+    EXPECT_TRUE(slideShow.active);
+}
+
+TEST_F(SlideShowTest, FadesAfterTwentySecondsAndTheNextStartsAfterThirty) {
+    slideShow.slideAlpha = 0.4f;
+    now = 20.0f;
+    StepUntil(20.2f);
+    EXPECT_NEAR(slideShow.slideAlpha, 0.3f, 1e-4f);
+    StepUntil(21.2f);
+    EXPECT_LT(slideShow.slideAlpha, 0.0f);
+    EXPECT_FALSE(slideShow.active);
+    StepUntil(29.9f);
+    EXPECT_EQ(slideShow.current, 0);
+    StepUntil(30.2f);
+    EXPECT_EQ(slideShow.current, 1);
+    EXPECT_TRUE(slideShow.active);
+    EXPECT_GT(slideShow.startTime, 29.95f);
+    EXPECT_LT(slideShow.startTime, 30.15f);
+    EXPECT_LT(slideShow.slideAlpha, 0.0f);  // a new still starts where the last one ended
+}
+
+TEST_F(SlideShowTest, NoNewStillOffTheTitleOrWithoutOverview) {
+    slideShow.active = 0;
+    overviewFactor = 0.0f;
+    StepUntil(40.0f);
+    EXPECT_EQ(slideShow.current, 0);
+    overviewFactor = 0.5f;
+    gameState = STATE_PLAY;
+    StepUntil(45.0f);
+    EXPECT_EQ(slideShow.current, 0);
+    gameState = STATE_TITLE;
+    StepUntil(45.2f);
+    EXPECT_EQ(slideShow.current, 1);
+}
+
+TEST_F(SlideShowTest, LeavingTheTitleFadesTheStillAtOnce) {
+    slideShow.slideAlpha = 1.0f;
+    now = 12.0f;
+    gameState = STATE_SELECT;
+    StepUntil(12.5f);
+    EXPECT_NEAR(slideShow.slideAlpha, 0.75f, 1e-4f);
+}
+
+TEST_F(SlideShowTest, TheStillIsDrawnFromSlotSeventeenUntilTwentyThreeSeconds) {
+    // The list must show whatever slot 17 holds now, not the name it held when compiled.
+    textureSlots[SLIDE_TEXTURE_SLOT] = SolidTexture(0, 255, 0, 255);
+    slideShow.slideAlpha = 1.0f;
+    slideShow.width = 128;
+    slideShow.height = 128;
+    now = 22.9f;
+    dt = 0.0f;
+    DrawBackdropFrame();
+    const int lit = LitPixelCount();
+    EXPECT_GT(lit, 1000);
+    EXPECT_GT(PixelAt(160, 200).g, 200);  // the still's centre, above the middle of the view
+    EXPECT_LT(PixelAt(160, 200).r, 40);
+
+    now = 23.0f;
+    DrawBackdropFrame();
+    EXPECT_EQ(LitPixelCount(), 0);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+}  // namespace
