@@ -26,6 +26,10 @@ static void DrawLifeIcon(const CharacterRecord &record) {
     glEnd();
 }
 
+void FormatScoreLine(char *text, int size, double score) {
+    std::snprintf(text, static_cast<size_t>(size), "Score:%5d", static_cast<int>(ScoreAsInteger(score)));
+}
+
 void DrawHud() {
     // Not restored: the overlay projection is loaded afresh every frame.
     glTranslatef(static_cast<float>((W() - HUD_STRIP_WIDTH) / 2), 0.0f, 0.0f);
@@ -38,7 +42,7 @@ void DrawHud() {
     DrawText3D(text, 16.0f, 1.0f);
     glPopMatrix();
 
-    std::snprintf(text, sizeof text, "Score:%5d", static_cast<int>(ScoreAsInteger(playerController.score)));
+    FormatScoreLine(text, sizeof text, playerController.score);
     glPushMatrix();
     glTranslatef(400.0f, top - 16.0f, 0.0f);
     DrawText3D(text, 16.0f, 1.0f);

@@ -29,6 +29,8 @@ void AdvanceTicker();  // moves 40 px/s left; on a wrap picks the next row by ga
 void DrawTicker(float y);
 void FormatHighScoreText();
 void DrawHud();
+// "Score:%5d" of the score truncated toward zero; text holds at least 24 bytes.
+void FormatScoreLine(char *text, int size, double score);
 void DrawSelectScreen();
 void DrawNameEntryPanel();
 // A quad centred on the origin with its texture upright (t = 0 at the top).

@@ -54,9 +54,8 @@ GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
 }
 
 Rgba PixelAt(int x, int y) {
-    const uint8_t *pixels = ReadOffscreenPixels();
-    const int row = OffscreenHeight() - 1 - y;
-    const uint8_t *p = pixels + (static_cast<size_t>(row) * OffscreenWidth() + x) * 4;
+    uint8_t p[4] = {};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
     return Rgba{p[0], p[1], p[2], p[3]};
 }
 

@@ -1,0 +1,95 @@
+// select_screen_test.cpp -- where the select screen's rows end up, where they come from, and the highlight bar
+#include <gtest/gtest.h>
+
+#include "assets/texture_loader.h"
+#include "game/game_state.h"
+#include "host/game_clock.h"
+#include "render/screens_hud.h"
+#include "tests/support/screens_fixture.h"
+
+namespace {
+
+const int WIDTH = 1024, HEIGHT = 768;
+const int PORTRAIT_X = WIDTH / 2 - 168;
+const int ROW_Y[3] = {HEIGHT / 2 + 130, HEIGHT / 2 + 10, HEIGHT / 2 - 110};
+
+bool IsBarBlue(Rgba p) { return p.r < 30 && p.g > 100 && p.g < 160 && p.b > 220; }
+
+class SelectScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
+        textureSlots[16] = SolidTexture(255, 255, 255, 255);
+        for (int slot = 13; slot <= 15; ++slot) textureSlots[slot] = SolidTexture(255, 0, 0, 255);
+        gameState = STATE_SELECT;
+    }
+    void TearDown() override {
+        gameState = STATE_TITLE;
+        selectedCharacter = 0;
+        CloseScreensContext();
+    }
+    void Draw(float slideBefore, float frameTime) {
+        selectSlide = slideBefore;
+        dt = frameTime;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        LoadOverlayProjection(WIDTH, HEIGHT);
+        DrawOverlay();
+    }
+};
+
+TEST_F(SelectScreenTest, AfterOneSecondTheRowsRestOnTheirCentreLines) {
+    selectedCharacter = 0;
+    Draw(0.0f, 0.6f);
+    EXPECT_FLOAT_EQ(selectSlide, 0.6f);
+    Draw(0.6f, 0.6f);
+    EXPECT_EQ(selectSlide, 1.0f);  // capped
+    for (int r = 0; r < 3; ++r) {
+        // Portraits are 80 x 160, centred 168 pixels left of the middle.
+        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r]))) << r;
+        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r] + 78))) << r;
+        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X - 38, ROW_Y[r]))) << r;
+        EXPECT_FALSE(IsRed(PixelAt(PORTRAIT_X - 42, ROW_Y[r]))) << r;
+    }
+    EXPECT_FALSE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[2] - 90)));
+}
+
+TEST_F(SelectScreenTest, OnlyTheChosenRowHasTheBar) {
+    for (int chosen = 0; chosen < 3; ++chosen) {
+        selectedCharacter = chosen;
+        Draw(1.0f, 0.0f);
+        for (int r = 0; r < 3; ++r) {
+            // Right of the longest name, inside the 500 x 140 bar; bars of
+            // neighbouring rows would overlap by 20 pixels.
+            const bool bar = IsBarBlue(PixelAt(WIDTH / 2 + 235, ROW_Y[r] + 45));
+            EXPECT_EQ(bar, r == chosen) << chosen << " " << r;
+            EXPECT_FALSE(IsBarBlue(PixelAt(WIDTH / 2 + 255, ROW_Y[r] + 45)));
+        }
+        EXPECT_TRUE(IsBarBlue(PixelAt(WIDTH / 2 - 245, ROW_Y[chosen] - 67)));
+        EXPECT_FALSE(IsBarBlue(PixelAt(WIDTH / 2 - 245, ROW_Y[chosen] - 73)));
+    }
+}
+
+TEST_F(SelectScreenTest, RowsZeroAndTwoComeFromTheRightAndRowOneFromTheLeft) {
+    selectedCharacter = 1;
+    Draw(0.8f, 0.1f);  // 0.9 of the way: a tenth of the width still to go
+    const int offset = static_cast<int>(WIDTH * 0.1f + 0.5f);
+    EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X + offset, ROW_Y[0])));
+    EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X - offset, ROW_Y[1])));
+    EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X + offset, ROW_Y[2])));
+    for (int r = 0; r < 3; ++r) EXPECT_FALSE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r]))) << r;
+    // The bar travels with its row.
+    EXPECT_TRUE(IsBarBlue(PixelAt(WIDTH / 2 - offset + 200, ROW_Y[1] + 45)));
+    EXPECT_FALSE(IsBarBlue(PixelAt(WIDTH / 2 + offset + 200, ROW_Y[1] + 45)));
+}
+
+TEST_F(SelectScreenTest, AtTheStartEveryRowIsOffScreen) {
+    selectedCharacter = 2;
+    Draw(0.0f, 0.0f);
+    int coloured = 0;
+    for (int y = 0; y < HEIGHT; y += 4)
+        for (int x = 0; x < WIDTH; x += 4) coloured += IsRed(PixelAt(x, y)) || IsBarBlue(PixelAt(x, y));
+    EXPECT_EQ(coloured, 0);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// ticker_test.cpp -- the ticker's wrap rules per phase, its restart and the high-score message
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "common/random.h"
+#include "game/game_state.h"
+#include "host/game_clock.h"
+#include "host/game_window.h"
+#include "render/screens_hud.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+class TickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clientRect = ClientRect{0, 0, 800, 600};
+        gameState = STATE_TITLE;
+        dt = 0.5f;
+    }
+    void TearDown() override { gameState = STATE_TITLE; }
+    // Puts the ticker on a row just before its wrap and runs one frame.
+    int WrapFrom(int row) {
+        tickerMessage = row;
+        tickerX = tickerMessages[row].wrapThreshold + 1.0f;
+        AdvanceTicker();
+        EXPECT_EQ(tickerX, 812.0f);
+        return tickerMessage;
+    }
+};
+
+TEST_F(TickerTest, MovesFortyPixelsASecondAndWrapsOnlyBelowTheThreshold) {
+    RestartTicker(3);
+    EXPECT_EQ(tickerMessage, 3);
+    EXPECT_EQ(tickerX, 812.0f);  // W + 12
+    AdvanceTicker();
+    EXPECT_FLOAT_EQ(tickerX, 792.0f);
+    tickerX = tickerMessages[3].wrapThreshold + 20.0f;  // lands exactly on the threshold
+    AdvanceTicker();
+    EXPECT_EQ(tickerX, tickerMessages[3].wrapThreshold);
+    EXPECT_EQ(tickerMessage, 3);
+}
+
+TEST_F(TickerTest, OnTheTitleRowZeroIsFollowedByARandomRowAndOthersByRowZero) {
+    for (int row = 1; row < TICKER_ROWS; ++row) EXPECT_EQ(WrapFrom(row), 0) << row;
+
+    std::set<int> next;
+    SeedRandom(31337);
+    for (int i = 0; i < 200; ++i) {
+        const uint32_t state = RandomState();
+        const int row = WrapFrom(0);
+        SeedRandom(state);
+        EXPECT_EQ(row, Random() % 5);  // one draw of the shared generator per wrap
+        next.insert(row);
+    }
+    EXPECT_EQ(next, (std::set<int>{0, 1, 2, 3, 4}));  // row 0 may repeat; row 5 never comes
+}
+
+TEST_F(TickerTest, OtherPhasesPickTheirOwnRow) {
+    for (int row = 0; row < TICKER_ROWS; ++row) {
+        gameState = STATE_INTRO;
+        EXPECT_EQ(WrapFrom(row), 5);
+        gameState = STATE_PLAY;
+        EXPECT_EQ(WrapFrom(row), 5);
+        gameState = STATE_NAME_ENTRY;
+        EXPECT_EQ(WrapFrom(row), 1);
+        gameState = STATE_SELECT;  // like the title: row 0 after any other
+        if (row != 0) {
+            EXPECT_EQ(WrapFrom(row), 0);
+        }
+        gameState = STATE_LEVEL_COMPLETE;
+        if (row != 0) {
+            EXPECT_EQ(WrapFrom(row), 0);
+        }
+    }
+}
+
+TEST_F(TickerTest, KeepsMovingInPhasesThatDoNotShowIt) {
+    for (int state : {STATE_SELECT, STATE_LEVEL_COMPLETE, STATE_PLAY}) {
+        gameState = state;
+        RestartTicker(5);
+        for (int i = 0; i < 10; ++i) AdvanceTicker();
+        EXPECT_FLOAT_EQ(tickerX, 812.0f - 200.0f);
+    }
+}
+
+TEST_F(TickerTest, RestartPutsTheRowAtTheRightEdgeAndRefusesRowsOutsideTheTable) {
+    tickerX = -5.0f;
+    RestartTicker(2);
+    EXPECT_EQ(tickerMessage, 2);
+    EXPECT_EQ(tickerX, 812.0f);
+    RestartTicker(6);
+    EXPECT_EQ(tickerMessage, 0);
+    RestartTicker(-1);
+    EXPECT_EQ(tickerMessage, 0);
+}
+
+const std::string HOST = KVRN_SCORE_HOST;
+const std::string TAIL = ". Remember to submit it to " + HOST + " and see if you're best in the world!";
+
+TEST(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
+    highScore = 1234;
+    std::strcpy(highScoreName, "Quillon");
+    FormatHighScoreText();
+    EXPECT_EQ(std::string(highScoreText), "Current high score is 1234 by Quillon" + TAIL);
+    highScore = -2147483647 - 1;
+    highScoreName[0] = 0;
+    FormatHighScoreText();
+    EXPECT_EQ(std::string(highScoreText), "Current high score is -2147483648 by " + TAIL);
+}
+
+TEST(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
+    highScore = 7;
+    // Twelve bytes and no terminator, as a damaged registry value could leave it.
+    std::memset(highScoreName, 'Z', HIGH_SCORE_NAME_SIZE);
+    FormatHighScoreText();
+    EXPECT_EQ(std::string(highScoreText), "Current high score is 7 by ZZZZZZZZZZZZ" + TAIL);
+    EXPECT_LT(std::strlen(highScoreText), static_cast<size_t>(HIGH_SCORE_TEXT_SIZE));
+
+    const char odd[HIGH_SCORE_NAME_SIZE] = {'%', 's', '%', 'n', '\x7f', '\xff', '\x01', 'a', 0, 'b', 'c', 0};
+    std::memcpy(highScoreName, odd, sizeof odd);
+    FormatHighScoreText();
+    EXPECT_EQ(std::string(highScoreText), std::string("Current high score is 7 by %s%n\x7f\xff\x01") + "a" + TAIL);
+    std::strcpy(highScoreName, "Quillon");
+}
+
+}  // namespace
