@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets/particle_field.h"
+#include "assets/point_map_source.h"
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
 #include "common/random.h"
@@ -154,6 +155,29 @@ TEST(SlideTable, RowsMatchTheirBitmaps) {
     EXPECT_STREQ(slideTable[1].caption, "Playable Screen Saver");
 }
 
+TEST(PointMap, EveryStillsMapGivesItsSparksTheirPlaces) {
+    // Red pixels each point map was drawn with, row by row of the slide table.
+    const int expected[SLIDE_COUNT] = {150, 110, 111, 139, 138, 81, 132, 87, 91,
+                                       126, 73,  75,  132, 123, 39,  90, 121, 71};
+    for (int i = 0; i < SLIDE_COUNT; ++i) {
+        const SlideRow &row = slideTable[i];
+        const PointMapPixels map = ReadPointMapPixels(static_cast<int>(row.pointMapBitmap), row.width, row.height);
+        ASSERT_NE(map.rgb, nullptr) << i;
+        SlideShow show{};
+        StorePointMap(show, map.rgb, map.bytesPerPixel, map.width, map.height);
+        EXPECT_EQ(show.lastPointIndex + 1, expected[i]) << i;
+        for (int p = 0; p <= show.lastPointIndex; ++p) {
+            ASSERT_GE(show.points[p].x, -row.width * 0.5f);
+            ASSERT_LT(show.points[p].x, row.width * 0.5f);
+            ASSERT_GE(show.points[p].y, -row.height * 0.5f);
+            ASSERT_LT(show.points[p].y, row.height * 0.5f);
+        }
+    }
+    // A map whose size disagrees with its still is not used.
+    EXPECT_EQ(ReadPointMapPixels(122, 128, 128).rgb, nullptr);
+    EXPECT_EQ(ReadPointMapPixels(9999, 256, 32).rgb, nullptr);
+}
+
 class SlideShowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -197,6 +221,8 @@ protected:
 
 TEST_F(SlideShowTest, SetUpShowsSlideZeroAndNumbersTheSparks) {
     EXPECT_EQ(slideShow.current, 0);
+    EXPECT_EQ(slideShow.lastPointIndex, 149);
+    EXPECT_NE(textureSlots[SLIDE_TEXTURE_SLOT], TEXTURE_SLOT_EMPTY);
     EXPECT_EQ(slideShow.width, 256);
     EXPECT_EQ(slideShow.height, 32);
     EXPECT_TRUE(slideShow.active);
