@@ -3,13 +3,88 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 
+#include "assets/particle_field.h"
+#include "assets/slide_show.h"
+#include "assets/texture_loader.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "host/game_clock.h"
 #include "host/game_window.h"
+#include "render/frame_renderer.h"
+#include "render/screens_hud.h"
+#include "settings/settings_store.h"
 #include "host/offscreen_context.h"
 
+namespace {
+struct ScreensRecords {
+    ClientRect clientRect;
+    int gameState, selectedCharacter;
+    float now, dt, tickerX, selectSlide, crawlPosition, crawlAlpha, overviewFactor;
+    int tickerMessage, crawlTextureSlot;
+    Vec3 cameraPos;
+    PlayerController player;
+    int32_t highScore;
+    char highScoreName[HIGH_SCORE_NAME_SIZE];
+    uint32_t textureSlots[TEXTURE_SLOT_COUNT];
+    int32_t slideHistory[SLIDE_HISTORY];
+    SlideShow slideShow;
+    Particle particles[PARTICLE_COUNT];
+};
+ScreensRecords saved;
+}  // namespace
+
+void SaveScreensRecords() {
+    saved.clientRect = clientRect;
+    saved.gameState = gameState;
+    saved.selectedCharacter = selectedCharacter;
+    saved.now = now;
+    saved.dt = dt;
+    saved.tickerX = tickerX;
+    saved.tickerMessage = tickerMessage;
+    saved.selectSlide = selectSlide;
+    saved.crawlPosition = crawlPosition;
+    saved.crawlAlpha = crawlAlpha;
+    saved.crawlTextureSlot = crawlTextureSlot;
+    saved.overviewFactor = overviewFactor;
+    saved.cameraPos = cameraPos;
+    saved.player = playerController;
+    saved.highScore = highScore;
+    std::memcpy(saved.highScoreName, highScoreName, sizeof saved.highScoreName);
+    std::memcpy(saved.textureSlots, textureSlots, sizeof saved.textureSlots);
+    std::memcpy(saved.slideHistory, slideHistory, sizeof saved.slideHistory);
+    saved.slideShow = slideShow;
+    std::memcpy(saved.particles, particleField, sizeof saved.particles);
+}
+
+void RestoreScreensRecords() {
+    clientRect = saved.clientRect;
+    gameState = saved.gameState;
+    selectedCharacter = saved.selectedCharacter;
+    now = saved.now;
+    dt = saved.dt;
+    tickerX = saved.tickerX;
+    tickerMessage = saved.tickerMessage;
+    selectSlide = saved.selectSlide;
+    crawlPosition = saved.crawlPosition;
+    crawlAlpha = saved.crawlAlpha;
+    crawlTextureSlot = saved.crawlTextureSlot;
+    overviewFactor = saved.overviewFactor;
+    cameraPos = saved.cameraPos;
+    playerController = saved.player;
+    highScore = saved.highScore;
+    std::memcpy(highScoreName, saved.highScoreName, sizeof saved.highScoreName);
+    std::memcpy(textureSlots, saved.textureSlots, sizeof saved.textureSlots);
+    std::memcpy(slideHistory, saved.slideHistory, sizeof saved.slideHistory);
+    slideShow = saved.slideShow;
+    std::memcpy(particleField, saved.particles, sizeof saved.particles);
+}
+
 bool OpenScreensContext(int width, int height) {
+    SaveScreensRecords();
     if (!CreateOffscreenContext(width, height)) return false;
     clientRect = ClientRect{0, 0, width, height};
     glClearColor(0, 0, 0, 0);
@@ -26,7 +101,10 @@ bool OpenScreensContext(int width, int height) {
     return true;
 }
 
-void CloseScreensContext() { DestroyOffscreenContext(); }
+void CloseScreensContext() {
+    DestroyOffscreenContext();
+    RestoreScreensRecords();
+}
 
 void LoadOverlayProjection(int width, int height) {
     glMatrixMode(GL_PROJECTION);

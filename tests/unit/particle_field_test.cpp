@@ -7,17 +7,19 @@
 #include "assets/slide_show.h"
 #include "common/random.h"
 #include "host/game_clock.h"
+#include "tests/support/screens_fixture.h"
 
 namespace {
 
 class ParticleFieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        SaveScreensRecords();
         slideShow.active = 0;
         slideShow.lastPointIndex = -1;
         dt = 0.02f;
     }
-    void TearDown() override { slideShow.active = 0; }
+    void TearDown() override { RestoreScreensRecords(); }
 };
 
 void ExpectRandomPlaceAndFreshLife(const Particle &spark) {

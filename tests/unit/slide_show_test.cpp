@@ -23,7 +23,13 @@ void ForgetStills() {
     for (int i = 0; i < SLIDE_HISTORY; ++i) slideHistory[i] = -1;
 }
 
-TEST(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
+class SlideOrder : public ::testing::Test {
+protected:
+    void SetUp() override { SaveScreensRecords(); }
+    void TearDown() override { RestoreScreensRecords(); }
+};
+
+TEST_F(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
     for (uint32_t seed : {1u, 2u, 41u, 1700000000u}) {
         ForgetStills();
         SeedRandom(seed);
@@ -36,7 +42,7 @@ TEST(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
     }
 }
 
-TEST(SlideOrder, NeverOneOfTheFourBeforeTheCurrent) {
+TEST_F(SlideOrder, NeverOneOfTheFourBeforeTheCurrent) {
     ForgetStills();
     SeedRandom(2024);
     slideShow.current = ChooseNextSlide();
@@ -61,7 +67,7 @@ TEST(SlideOrder, NeverOneOfTheFourBeforeTheCurrent) {
     EXPECT_EQ(std::set<int>(shown.begin(), shown.end()).size(), static_cast<size_t>(SLIDE_COUNT));
 }
 
-TEST(SlideOrder, SlideZeroChosenAtRandomIsNotAlwaysFollowedByOne) {
+TEST_F(SlideOrder, SlideZeroChosenAtRandomIsNotAlwaysFollowedByOne) {
     // Slide 1 was shown just before, so it must not follow slide 0 now.
     std::set<int> seen;
     for (uint32_t seed = 1; seed < 200; ++seed) {
@@ -76,7 +82,7 @@ TEST(SlideOrder, SlideZeroChosenAtRandomIsNotAlwaysFollowedByOne) {
     EXPECT_EQ(seen.size(), 14u);
 }
 
-TEST(SlideOrder, FourteenChoicesRemainIncludingTheCurrentStill) {
+TEST_F(SlideOrder, FourteenChoicesRemainIncludingTheCurrentStill) {
     std::set<int> seen;
     for (uint32_t seed = 1; seed < 400; ++seed) {
         SeedRandom(seed);
@@ -185,6 +191,7 @@ protected:
         for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
         ForgetStills();
         gameState = STATE_TITLE;
+        cameraPos = Vec3{0.0f, -5.0f, -19.25f};
         overviewFactor = 1.0f;
         now = 0.0f;
         dt = 0.1f;

@@ -11,17 +11,19 @@
 #include "host/game_window.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
+#include "tests/support/screens_fixture.h"
 
 namespace {
 
 class TickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        SaveScreensRecords();
         clientRect = ClientRect{0, 0, 800, 600};
         gameState = STATE_TITLE;
         dt = 0.5f;
     }
-    void TearDown() override { gameState = STATE_TITLE; }
+    void TearDown() override { RestoreScreensRecords(); }
     // Puts the ticker on a row just before its wrap and runs one frame.
     int WrapFrom(int row) {
         tickerMessage = row;
@@ -101,7 +103,13 @@ TEST_F(TickerTest, RestartPutsTheRowAtTheRightEdgeAndRefusesRowsOutsideTheTable)
 const std::string HOST = KVRN_SCORE_HOST;
 const std::string TAIL = ". Remember to submit it to " + HOST + " and see if you're best in the world!";
 
-TEST(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
+class HighScoreText : public ::testing::Test {
+protected:
+    void SetUp() override { SaveScreensRecords(); }
+    void TearDown() override { RestoreScreensRecords(); }
+};
+
+TEST_F(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
     highScore = 1234;
     std::strcpy(highScoreName, "Quillon");
     FormatHighScoreText();
@@ -112,7 +120,7 @@ TEST(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
     EXPECT_EQ(std::string(highScoreText), "Current high score is -2147483648 by " + TAIL);
 }
 
-TEST(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
+TEST_F(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
     highScore = 7;
     // Twelve bytes and no terminator, as a damaged registry value could leave it.
     std::memset(highScoreName, 'Z', HIGH_SCORE_NAME_SIZE);
@@ -124,7 +132,6 @@ TEST(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
     std::memcpy(highScoreName, odd, sizeof odd);
     FormatHighScoreText();
     EXPECT_EQ(std::string(highScoreText), std::string("Current high score is 7 by %s%n\x7f\xff\x01") + "a" + TAIL);
-    std::strcpy(highScoreName, "Quillon");
 }
 
 }  // namespace
