@@ -98,7 +98,10 @@ static void BuildSlideQuadList() {
 
 void SetUpSlideShow() {
     for (int i = 0; i < PARTICLE_COUNT; ++i) particleField[i].index = i;
+    // A fresh show on every rendering context: opening order, nothing faded in.
     slideShow.current = -1;
+    slideShow.slideAlpha = 0.0f;
+    for (int i = 0; i < SLIDE_HISTORY; ++i) slideHistory[i] = -1;
     StartNextStill();
     BuildSlideQuadList();
     BuildCrawlPlaneList();

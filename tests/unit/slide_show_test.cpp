@@ -226,6 +226,18 @@ protected:
     }
 };
 
+TEST_F(SlideShowTest, ASecondSetUpStartsAFreshShow) {
+    slideShow.slideAlpha = 0.8f;
+    slideShow.current = 7;
+    slideHistory[0] = 3;
+    now = 40.0f;
+    SetUpSlideShow();
+    EXPECT_EQ(slideShow.current, 0);
+    EXPECT_EQ(slideShow.slideAlpha, 0.0f);
+    EXPECT_EQ(slideHistory[0], -1);
+    EXPECT_EQ(slideShow.startTime, 40.0f);
+}
+
 TEST_F(SlideShowTest, SetUpShowsSlideZeroAndNumbersTheSparks) {
     EXPECT_EQ(slideShow.current, 0);
     EXPECT_EQ(slideShow.lastPointIndex, 149);
