@@ -114,6 +114,16 @@ TEST_F(GameTest, FlowIntroEndsWhenTheCrawlHasPassedMinus21) {
     EXPECT_EQ(playerController.lives, 3);
 }
 
+TEST_F(GameTest, FlowIntroWithoutAKeyLastsAboutFiftyTwoSeconds) {
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    ASSERT_EQ(gameState, STATE_INTRO);
+    const float start = now;
+    while (gameState == STATE_INTRO && now - start < 60.0f) Frames(1);
+    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_NEAR(now - start, (57.5f + 21.0f) / 1.5f, 0.1f);
+}
+
 TEST_F(GameTest, FlowGameOverWithAScoreEqualToTheHighScoreGoesToTheTitle) {
     highScore = 500;
     StartPlaying();
