@@ -9,6 +9,7 @@ PACKAGES=(
   wine wine64 xvfb xdotool x11-utils xauth imagemagick
   clang libclang-rt-14-dev
   python3 python3-pil fonts-dejavu-core
+  iproute2 util-linux
 )
 missing=()
 for package in "${PACKAGES[@]}"; do
