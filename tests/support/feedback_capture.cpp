@@ -87,16 +87,15 @@ Box3 BoundsOf(const std::vector<FeedbackPrimitive> &primitives) {
     return box;
 }
 
+static bool Within(float v, float low, float high) { return v >= low - TOLERANCE && v <= high + TOLERANCE; }
+
 std::vector<FeedbackPrimitive> InsideBox(const std::vector<FeedbackPrimitive> &primitives, const Box3 &box) {
     std::vector<FeedbackPrimitive> inside;
     for (const FeedbackPrimitive &p : primitives) {
         bool all = true;
-        for (int i = 0; i < p.vertexCount; ++i) {
-            const Vec3 &v = p.vertex[i];
-            all = all && v.x >= box.low.x - TOLERANCE && v.x <= box.high.x + TOLERANCE &&
-                  v.y >= box.low.y - TOLERANCE && v.y <= box.high.y + TOLERANCE && v.z >= box.low.z - TOLERANCE &&
-                  v.z <= box.high.z + TOLERANCE;
-        }
+        for (int i = 0; i < p.vertexCount; ++i)
+            all = all && Within(p.vertex[i].x, box.low.x, box.high.x) && Within(p.vertex[i].y, box.low.y, box.high.y) &&
+                  Within(p.vertex[i].z, box.low.z, box.high.z);
         if (all) inside.push_back(p);
     }
     return inside;

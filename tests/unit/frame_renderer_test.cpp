@@ -10,14 +10,10 @@
 
 TEST(Camera, TargetDropsTenMoreForAnyOverviewAboveZero) {
     const Vec3 player{2.0f, 6.0f, -1.5f};
-    overviewFactor = 0.0f;
-    const Vec3 play = CameraTarget(player);
-    EXPECT_FLOAT_EQ(play.y, -9.5f);
-    EXPECT_FLOAT_EQ(play.z, -17.25f);
-    for (float factor : {1e-6f, 1.0f}) {
+    for (float factor : {0.0f, 1e-6f, 1.0f}) {
         overviewFactor = factor;
-        EXPECT_FLOAT_EQ(CameraTarget(player).y, play.y - 10.0f) << factor;
-        EXPECT_FLOAT_EQ(CameraTarget(player).z, play.z) << factor;
+        EXPECT_FLOAT_EQ(CameraTarget(player).y, factor > 0.0f ? -19.5f : -9.5f) << factor;
+        EXPECT_FLOAT_EQ(CameraTarget(player).z, -17.25f) << factor;
     }
 }
 
@@ -35,40 +31,42 @@ TEST(Camera, GlidesAtThreeUnitsASecondAndSettlesExactlyOnTheTarget) {
     EXPECT_NEAR(cameraPos.y, -5.3f, 1e-5f);
     EXPECT_EQ(cameraVel.x, -3.0f);
     EXPECT_EQ(cameraVel.y, 3.0f);
+    const auto ExpectSettled = [&](const char *when) {
+        EXPECT_EQ(cameraPos.x, 0.0f) << when;
+        EXPECT_EQ(cameraPos.y, target.y) << when;
+        EXPECT_EQ(cameraPos.z, target.z) << when;
+        EXPECT_EQ(cameraVel.x, 0.0f) << when;
+        EXPECT_EQ(cameraVel.y, 0.0f) << when;
+    };
     for (int frame = 0; frame < 200; ++frame) MoveCamera();
-    EXPECT_EQ(cameraPos.y, target.y);
-    EXPECT_EQ(cameraPos.z, target.z);
-    EXPECT_EQ(cameraVel.x, 0.0f);
-    EXPECT_EQ(cameraVel.y, 0.0f);
-    EXPECT_EQ(cameraPos.x, 0.0f);
-    // On the target with a speed left over: one step past, snapped back.
-    cameraVel.x = 3.0f;
+    ExpectSettled("after gliding");
+    cameraVel.x = 3.0f;  // on the target with a speed left over: one step past, snapped back
     MoveCamera();
-    EXPECT_EQ(cameraPos.y, target.y);
-    EXPECT_EQ(cameraVel.x, 0.0f);
-    // A long frame that would carry it far beyond: snapped onto the target.
-    cameraPos.y = target.y + 1.0f;
+    ExpectSettled("with a speed left over");
+    cameraPos.y = target.y + 1.0f;  // a long frame that would carry it far beyond
     dt = 5.0f;
     MoveCamera();
-    EXPECT_EQ(cameraPos.y, target.y);
+    ExpectSettled("after a long frame");
     playerController.character = nullptr;
 }
 
 TEST(Camera, OverviewFactorStaysWithinZeroAndOne) {
+    const struct {
+        float rate, dt, factor;
+    } steps[] = {
+        // rate  dt    factor after
+        {0.25f,  3.0f, 0.75f},
+        {0.25f,  3.0f, 1.0f},
+        {-0.5f,  1.0f, 0.5f},
+        {-0.5f,  1e6f, 0.0f},
+    };
     overviewFactor = 0.0f;
-    overviewRate = 0.25f;
-    dt = 3.0f;
-    AdvanceOverview();
-    EXPECT_FLOAT_EQ(overviewFactor, 0.75f);
-    AdvanceOverview();
-    EXPECT_EQ(overviewFactor, 1.0f);
-    overviewRate = -0.5f;
-    dt = 1.0f;
-    AdvanceOverview();
-    EXPECT_FLOAT_EQ(overviewFactor, 0.5f);
-    dt = 1e6f;
-    AdvanceOverview();
-    EXPECT_EQ(overviewFactor, 0.0f);
+    for (const auto &step : steps) {
+        overviewRate = step.rate;
+        dt = step.dt;
+        AdvanceOverview();
+        EXPECT_FLOAT_EQ(overviewFactor, step.factor);
+    }
 }
 
 TEST(FrameRenderer, MessageIsDrawnUntilTwelveSecondsAndTheFrameKeepsTheContract) {

@@ -11,18 +11,33 @@
 namespace {
 
 void PutDword(const char *name, uint32_t value) { PutNativeRegistryValue(name, REGISTRY_TYPE_DWORD, &value, 4); }
-void PutString(const char *name, const char *text) {
-    PutNativeRegistryValue(name, REGISTRY_TYPE_SZ, text, static_cast<uint32_t>(std::strlen(text) + 1));
+
+void SetMemory(uint8_t submitted, uint8_t detail, uint8_t lighting, int32_t score, int32_t character, const char *name) {
+    scoreSubmitted = submitted;
+    fullDetail = detail;
+    lightingFx = lighting;
+    highScore = score;
+    highScoreCharacter = character;
+    std::strcpy(highScoreName, name);
+}
+
+void ExpectMemory(int submitted, int detail, int lighting, int32_t score, int32_t character, const char *name) {
+    EXPECT_EQ(scoreSubmitted, submitted);
+    EXPECT_EQ(fullDetail, detail);
+    EXPECT_EQ(lightingFx, lighting);
+    EXPECT_EQ(highScore, score);
+    EXPECT_EQ(highScoreCharacter, character);
+    EXPECT_STREQ(highScoreName, name);
 }
 
 // Values left in memory must not pass for loaded ones.
-void ScrambleMemory() {
-    scoreSubmitted = 7;
-    fullDetail = 7;
-    lightingFx = 7;
-    highScore = -7;
-    highScoreCharacter = -7;
-    std::strcpy(highScoreName, "previous");
+void ScrambleMemory() { SetMemory(7, 7, 7, -7, -7, "previous"); }
+
+// The stored name after a load of the given registry bytes.
+const char *LoadName(const void *bytes, uint32_t size) {
+    PutNativeRegistryValue("HiScore Name", REGISTRY_TYPE_SZ, bytes, size);
+    LoadSettings();
+    return highScoreName;
 }
 
 class SettingsStore : public ::testing::Test {
@@ -35,37 +50,29 @@ protected:
     void TearDown() override {
         ClearNativeRegistry();
         FailNativeRegistryCreate(0);
-        scoreSubmitted = 0;
-        fullDetail = lightingFx = 1;
-        highScore = highScoreCharacter = 0;
-        std::strcpy(highScoreName, "Quillon");
+        SetMemory(0, 1, 1, 0, 0, "Quillon");
     }
 };
 
 }  // namespace
 
-TEST_F(SettingsStore, WithoutTheKeyEveryValueTakesItsDefault) {
+TEST_F(SettingsStore, WithoutTheKeyEveryValueTakesItsDefaultAndNothingIsCreated) {
     EXPECT_TRUE(LoadSettings());
-    EXPECT_EQ(scoreSubmitted, 0);
-    EXPECT_EQ(fullDetail, 1);
-    EXPECT_EQ(lightingFx, 1);
-    EXPECT_EQ(highScore, 0);
-    EXPECT_EQ(highScoreCharacter, 0);
-    EXPECT_STREQ(highScoreName, "Quillon");
-    EXPECT_FALSE(NativeRegistryKeyExists());  // loading creates nothing
+    ExpectMemory(0, 1, 1, 0, 0, "Quillon");
+    EXPECT_FALSE(NativeRegistryKeyExists());
     EXPECT_EQ(NativeMessageLog().count, 0);
 }
 
-TEST_F(SettingsStore, FlagsBecomeZeroOrOneAndAreSavedBackSo) {
+TEST_F(SettingsStore, FlagsBecomeZeroOrOneAndOddValuesReadSafely) {
     PutDword("Full Detail", 2);
     PutDword("Lighting FX", 0);
     PutDword("Harlan Voss", 0x80000000u);
-    PutDword("HiScore", static_cast<uint32_t>(-5));
+    PutNativeRegistryValue("HiScore", REGISTRY_TYPE_SZ, "123456", 7);  // more than a 32-bit value holds
+    const uint8_t twoBytes[2] = {0x34, 0x12};
+    PutNativeRegistryValue("HiScore Ch", 3 /* REG_BINARY */, twoBytes, 2);
     LoadSettings();
-    EXPECT_EQ(fullDetail, 1);
-    EXPECT_EQ(lightingFx, 0);
-    EXPECT_EQ(scoreSubmitted, 1);
-    EXPECT_EQ(highScore, -5);
+    // A short value is zero-extended, never stack garbage.
+    ExpectMemory(1, 1, 0, 0, 0x1234, "Quillon");
     ASSERT_TRUE(SaveSettings());
     uint32_t type = 0, size = 0, stored = 0;
     ASSERT_TRUE(GetNativeRegistryValue("Full Detail", &type, &stored, &size));
@@ -74,89 +81,48 @@ TEST_F(SettingsStore, FlagsBecomeZeroOrOneAndAreSavedBackSo) {
     EXPECT_EQ(stored, 1u);
 }
 
-TEST_F(SettingsStore, ValuesOfTheWrongSizeOrTypeReadSafely) {
-    PutString("HiScore", "123456");      // 7 bytes: more than a 32-bit value holds
-    const uint8_t twoBytes[2] = {0x34, 0x12};
-    PutNativeRegistryValue("HiScore Ch", 3 /* REG_BINARY */, twoBytes, 2);
-    LoadSettings();
-    EXPECT_EQ(highScore, 0);
-    EXPECT_EQ(highScoreCharacter, 0x1234);  // a short value is zero-extended, never stack garbage
-}
-
-TEST_F(SettingsStore, NamesOfTenElevenAndZeroCharacters) {
-    PutString("HiScore Name", "ABCDEFGHIJ");
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "ABCDEFGHIJ");
-    PutString("HiScore Name", "ABCDEFGHIJK");
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "ABCDEFGHIJ");  // too long: the previous name stays
-    PutString("HiScore Name", "");
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "");
-}
-
-TEST_F(SettingsStore, StoredNamesWithoutTerminatorOrTooLongStayInsideTheBuffer) {
-    PutNativeRegistryValue("HiScore Name", REGISTRY_TYPE_SZ, "BOB", 3);  // no NUL stored
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "BOB");
-
-    char unterminated[79];
-    std::memset(unterminated, 'X', sizeof unterminated);  // exactly fills the read buffer, no NUL
-    PutNativeRegistryValue("HiScore Name", REGISTRY_TYPE_SZ, unterminated, sizeof unterminated);
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "BOB");
-
+TEST_F(SettingsStore, NamesAreReadOnlyWhenTheyFitAndAlwaysEndInsideTheBuffer) {
+    char unterminated[79];  // exactly fills the read buffer, no NUL
+    std::memset(unterminated, 'X', sizeof unterminated);
     char overLong[200];
     std::memset(overLong, 'Y', sizeof overLong);
     overLong[199] = 0;
-    PutNativeRegistryValue("HiScore Name", REGISTRY_TYPE_SZ, overLong, sizeof overLong);
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "Quillon");  // unreadable: the default, which fits
-
-    PutNativeRegistryValue("HiScore Name", REGISTRY_TYPE_SZ, "AL\0EXTRA", 9);
-    LoadSettings();
-    EXPECT_STREQ(highScoreName, "AL");
+    EXPECT_STREQ(LoadName("ABCDEFGHIJ", 11), "ABCDEFGHIJ");
+    EXPECT_STREQ(LoadName("ABCDEFGHIJK", 12), "ABCDEFGHIJ") << "too long: the previous name stays";
+    EXPECT_STREQ(LoadName("", 1), "");
+    EXPECT_STREQ(LoadName("BOB", 3), "BOB") << "no NUL stored";
+    EXPECT_STREQ(LoadName(unterminated, sizeof unterminated), "BOB");
+    EXPECT_STREQ(LoadName(overLong, sizeof overLong), "Quillon") << "unreadable: the default, which fits";
+    EXPECT_STREQ(LoadName("AL\0EXTRA", 9), "AL");
 }
 
 TEST_F(SettingsStore, SaveThenLoadGivesTheSameSixValues) {
-    scoreSubmitted = 1;
-    fullDetail = 0;
-    lightingFx = 1;
-    highScore = 987654;
-    highScoreCharacter = 2;
-    std::strcpy(highScoreName, "ZED9");
+    SetMemory(1, 0, 1, -987654, 2, "ZED9");  // a negative score keeps its sign through the DWORD
     ASSERT_TRUE(SaveSettings());
     uint32_t type = 0, size = 0;
     char name[32] = "";
     ASSERT_TRUE(GetNativeRegistryValue("HiScore Name", &type, name, &size));
     EXPECT_EQ(type, REGISTRY_TYPE_SZ);
     EXPECT_EQ(size, 5u);  // with its NUL
-
     ScrambleMemory();
     LoadSettings();
-    EXPECT_EQ(scoreSubmitted, 1);
-    EXPECT_EQ(fullDetail, 0);
-    EXPECT_EQ(lightingFx, 1);
-    EXPECT_EQ(highScore, 987654);
-    EXPECT_EQ(highScoreCharacter, 2);
-    EXPECT_STREQ(highScoreName, "ZED9");
+    ExpectMemory(1, 0, 1, -987654, 2, "ZED9");
 }
 
-TEST_F(SettingsStore, AKeyThatCannotBeCreatedIsReportedOnceAndNothingIsWritten) {
-    FailNativeRegistryCreate(5);
-    EXPECT_FALSE(SaveSettings());
-    EXPECT_FALSE(NativeRegistryKeyExists());
-    EXPECT_EQ(NativeMessageLog().count, 1);
-    EXPECT_STREQ(NativeMessageLog().lastCaption, "GetLastError");
-    EXPECT_EQ(NativeMessageLog().lastIcon, MESSAGE_ICON_INFORMATION);
-}
-
-TEST_F(SettingsStore, AnUnterminatedNameInMemoryIsNeverWrittenPastItsBuffer) {
-    std::memset(highScoreName, 'Q', sizeof highScoreName);
+TEST_F(SettingsStore, SavingNeverWritesPastTheNameAndReportsAKeyItCannotCreate) {
+    std::memset(highScoreName, 'Q', sizeof highScoreName);  // unterminated in memory
     ASSERT_TRUE(SaveSettings());
     uint32_t type = 0, size = 0;
     char name[64] = "";
     ASSERT_TRUE(GetNativeRegistryValue("HiScore Name", &type, name, &size));
     EXPECT_EQ(size, static_cast<uint32_t>(HIGH_SCORE_NAME_SIZE));
     EXPECT_STREQ(name, "QQQQQQQQQQQ");
+
+    ClearNativeRegistry();
+    FailNativeRegistryCreate(5);
+    EXPECT_FALSE(SaveSettings());
+    EXPECT_FALSE(NativeRegistryKeyExists());
+    EXPECT_EQ(NativeMessageLog().count, 1);
+    EXPECT_STREQ(NativeMessageLog().lastCaption, "GetLastError");
+    EXPECT_EQ(NativeMessageLog().lastIcon, MESSAGE_ICON_INFORMATION);
 }

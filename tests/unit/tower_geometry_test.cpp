@@ -36,11 +36,12 @@ protected:
 TEST_F(TowerGeometry, UnitBoxesHaveNoBackAndOnlyTheClosedOneABottom) {
     const auto open = CaptureFeedback([] { glCallList(OPEN_BOX_LIST); });
     const auto closed = CaptureFeedback([] { glCallList(CLOSED_BOX_LIST); });
-    ExpectBox(BoundsOf(open), Span(-1, 1, -1, 1, -1, 1), "open box");
-    ExpectBox(BoundsOf(closed), Span(-1, 1, -1, 1, -1, 1), "closed box");
+    for (const auto *box : {&open, &closed}) {
+        ExpectBox(BoundsOf(*box), Span(-1, 1, -1, 1, -1, 1), "unit box");
+        EXPECT_EQ(InsideBox(*box, Span(-1, 1, -1, 1, -1, -1)).size(), 0u) << "back";
+    }
     EXPECT_EQ(open.size(), 8u);
     EXPECT_EQ(closed.size(), 10u);
-    EXPECT_EQ(InsideBox(closed, Span(-1, 1, -1, 1, -1, -1)).size(), 0u) << "back";
     EXPECT_EQ(InsideBox(open, Span(-1, 1, -1, -1, -1, 1)).size(), 0u) << "bottom";
     EXPECT_EQ(InsideBox(closed, Span(-1, 1, -1, -1, -1, 1)).size(), 2u) << "bottom";
 }
@@ -74,12 +75,13 @@ TEST_F(TowerGeometry, TowerPiecesCoverTheirSpansAndStairsClimbTowardTheirOrigin)
     // flight's origin: x 3 for flight 0, x -3 for the mirrored flight 1.
     for (int step = 0; step < 5; ++step) {
         const float top0 = -1.0f + 0.5f * step, top1 = top0 + 3.0f, end = 5.5f - 0.5f * step;
-        const auto tread0 = InsideBox(tower, Span(3, 5.5f, top0, top0, 1, 2));
-        const auto tread1 = InsideBox(tower, Span(-5.5f, -3, top1, top1, -1, 0));
-        ASSERT_EQ(tread0.size(), 2u) << "tread " << step;
-        ASSERT_EQ(tread1.size(), 2u) << "tread " << step;
-        ExpectBox(BoundsOf(tread0), Span(3, end, top0, top0, 1, 2), "tread of flight 0");
-        ExpectBox(BoundsOf(tread1), Span(-end, -3, top1, top1, -1, 0), "tread of flight 1");
+        const Box3 flight[2][2] = {{Span(3, 5.5f, top0, top0, 1, 2), Span(3, end, top0, top0, 1, 2)},
+                                   {Span(-5.5f, -3, top1, top1, -1, 0), Span(-end, -3, top1, top1, -1, 0)}};
+        for (const auto &[within, tread] : flight) {
+            const auto inside = InsideBox(tower, within);
+            ASSERT_EQ(inside.size(), 2u) << "tread " << step;
+            ExpectBox(BoundsOf(inside), tread, "tread");
+        }
     }
 }
 
