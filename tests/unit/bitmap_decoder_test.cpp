@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,37 +13,17 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void Put16(Bytes &b, int v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(Bytes &b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
 // A DIB with a 40-byte (or larger, zero-filled) info header, a colour table
 // of RGB triples and the given pixel bytes.
 Bytes MakeDib(int width, int height, int bits, uint32_t compression, const std::vector<uint32_t> &paletteRgb,
               const Bytes &pixels, uint32_t coloursUsed, uint32_t headerSize = 40) {
+    const uint32_t fields[] = {headerSize, uint32_t(width), uint32_t(height), 1u | uint32_t(bits) << 16, compression,
+                               uint32_t(pixels.size()), 2835, 2835, coloursUsed, 0};
     Bytes b;
-    Put32(b, headerSize);
-    Put32(b, static_cast<uint32_t>(width));
-    Put32(b, static_cast<uint32_t>(height));
-    Put16(b, 1);
-    Put16(b, bits);
-    Put32(b, compression);
-    Put32(b, static_cast<uint32_t>(pixels.size()));
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, coloursUsed);
-    Put32(b, 0);
+    for (uint32_t v : fields)
+        for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
     b.resize(headerSize, 0);
-    for (uint32_t c : paletteRgb) {
-        b.push_back(static_cast<uint8_t>(c));        // blue
-        b.push_back(static_cast<uint8_t>(c >> 8));   // green
-        b.push_back(static_cast<uint8_t>(c >> 16));  // red
-        b.push_back(0);
-    }
+    for (uint32_t c : paletteRgb) b.insert(b.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), 0});
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
 }
@@ -91,14 +72,8 @@ std::string SourceRoot() {
 }
 
 Bytes ReadFixture(const std::string &name) {
-    Bytes bytes;
-    std::string path = SourceRoot() + "/tests/data/roundtrip/" + name;
-    FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f) return bytes;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(f);
-    return bytes;
+    std::ifstream in(SourceRoot() + "/tests/data/roundtrip/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 const char *const kFormats[] = {"rle8", "rle4", "pal8", "pal4", "rgb24"};
@@ -141,77 +116,69 @@ TEST(BitmapDecoder, EveryShortenedFixtureFailsOrDecodesTheSamePicture) {
     }
 }
 
+namespace {
+
+// Each case decodes to the listed pixels, row 0 (top) first.
+struct PixelCase {
+    const char *what;
+    Bytes dib;
+    std::vector<uint32_t> topDown;
+};
+
+void ExpectPixels(const PixelCase &c) {
+    Decoded d = Decode(c.dib);
+    ASSERT_EQ(d.status, BITMAP_OK) << c.what << ": " << BitmapStatusText(d.status);
+    ASSERT_EQ(static_cast<size_t>(d.width) * d.height, c.topDown.size()) << c.what;
+    for (int i = 0; i < d.width * d.height; ++i)
+        EXPECT_EQ(d.At(i % d.width, i / d.width), c.topDown[i]) << std::hex << c.what << " pixel " << std::dec << i;
+}
+
+}  // namespace
+
 TEST(BitmapDecoder, UncompressedDepthsRowOrderAndShortPalettes) {
-    // 1 bit, width 9: two bytes of pixels padded to four per row, bottom-up.
-    Bytes one = MakeDib(9, 2, 1, BITMAP_BI_RGB, {0x000000, 0xFFFFFF},
-                        {0xFF, 0x80, 0, 0,    // bottom row: all nine set
-                         0xAA, 0x00, 0, 0},   // top row: 1 0 1 0 1 0 1 0 0
-                        0);
-    Decoded d = Decode(one);
-    ASSERT_EQ(d.status, BITMAP_OK);
-    for (int x = 0; x < 9; ++x) {
-        EXPECT_EQ(d.At(x, 1), 0xFFFFFFu);
-        EXPECT_EQ(d.At(x, 0), (x % 2 == 0 && x < 8) ? 0xFFFFFFu : 0u) << x;
-    }
+    const uint32_t W = 0xFFFFFF;
+    PixelCase cases[] = {
+        // 1 bit, width 9: two bytes of pixels padded to four per row, bottom-up.
+        {"1 bit", MakeDib(9, 2, 1, BITMAP_BI_RGB, {0, W}, {0xFF, 0x80, 0, 0, 0xAA, 0x00, 0, 0}, 0),
+         {W, 0, W, 0, W, 0, W, 0, 0, W, W, W, W, W, W, W, W, W}},
+        // A colour table of two entries: index 5 has no colour and reads as
+        // black instead of reading past the table.
+        {"short table", MakeDib(3, 1, 8, BITMAP_BI_RGB, {0x102030, 0x405060}, {1, 5, 0, 0}, 2),
+         {0x405060, 0, 0x102030}},
+        // Negative height: the first stored row is row 0.
+        {"24 bits top-down", MakeDib(1, -2, 24, BITMAP_BI_RGB, {}, {3, 2, 1, 0, 6, 5, 4, 0}, 0), {0x010203, 0x040506}},
+        // BI_RGB is B, G, R, unused.
+        {"32 bits", MakeDib(1, 1, 32, BITMAP_BI_RGB, {}, {0x30, 0x20, 0x10, 0x99}, 0), {0x102030}},
+    };
+    for (const PixelCase &c : cases) ExpectPixels(c);
 
-    // 8 bits with a colour table of two entries: index 5 has no colour and
-    // reads as black instead of reading past the table.
-    Bytes shortTable = MakeDib(3, 1, 8, BITMAP_BI_RGB, {0x102030, 0x405060}, {1, 5, 0, 0}, 2);
-    d = Decode(shortTable);
-    ASSERT_EQ(d.status, BITMAP_OK);
-    EXPECT_EQ(d.At(0, 0), 0x405060u);
-    EXPECT_EQ(d.At(1, 0), 0u);
-    EXPECT_EQ(d.At(2, 0), 0x102030u);
-
-    // 24 bits top-down (negative height): the first stored row is row 0.
-    Bytes topDown = MakeDib(1, -2, 24, BITMAP_BI_RGB, {}, {0x03, 0x02, 0x01, 0, 0x06, 0x05, 0x04, 0}, 0);
-    d = Decode(topDown);
-    ASSERT_EQ(d.status, BITMAP_OK);
-    EXPECT_EQ(d.At(0, 0), 0x010203u);
-    EXPECT_EQ(d.At(0, 1), 0x040506u);
-
-    // 32 bits: BI_RGB is B, G, R, unused; a V5 header with bit fields
-    // (5 bits red at the top) scales each field to 0..255.
-    Bytes plain32 = MakeDib(1, 1, 32, BITMAP_BI_RGB, {}, {0x30, 0x20, 0x10, 0x99}, 0);
-    d = Decode(plain32);
-    ASSERT_EQ(d.status, BITMAP_OK);
-    EXPECT_EQ(d.At(0, 0), 0x102030u);
+    // A V5 header with bit fields (5/6/5 bits, red at the top) scales each
+    // field to 0..255: fields 16/31, 32/63, 16/31.
     Bytes v5 = MakeDib(2, 1, 32, BITMAP_BI_BITFIELDS, {}, {0, 0, 0, 0, 0x00, 0x00, 0x10, 0x84}, 0, 124);
     const uint32_t masks[3] = {0xF8000000u, 0x07E00000u, 0x001F0000u};
     for (int i = 0; i < 3; ++i)
         for (int k = 0; k < 4; ++k) v5[40 + 4 * i + k] = static_cast<uint8_t>(masks[i] >> (8 * k));
-    d = Decode(v5);
-    ASSERT_EQ(d.status, BITMAP_OK);
-    EXPECT_EQ(d.At(0, 0), 0u);
-    EXPECT_EQ(d.At(1, 0), 0x848284u) << std::hex << d.At(1, 0);  // fields 16/31, 32/63, 16/31
+    ExpectPixels({"V5 bit fields", v5, {0, 0x848284}});
 }
 
 TEST(BitmapDecoder, RunLengthEscapes) {
     const std::vector<uint32_t> palette = {0x000001, 0x0000AA, 0x00BB00, 0xCC0000};
-    // RLE8, 6 x 3 stored bottom-up:
-    //   row 2 (bottom): run of 2 x index 1, absolute run 3,2,1 (padded), EOL
-    //   row 1: delta (2, 1) lands in row 0 (top) at x 2 -- row 1 stays index 0
-    //   row 0: run of 4 x index 3 from x 2, end of bitmap
-    Bytes rle8 = MakeDib(6, 3, 8, BITMAP_BI_RLE8, palette,
-                         {2, 1, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 2, 1, 4, 3, 0, 1}, 4);
-    Decoded d = Decode(rle8);
-    ASSERT_EQ(d.status, BITMAP_OK) << BitmapStatusText(d.status);
-    const uint32_t expect8[3][6] = {
-        {0x000001, 0x000001, 0xCC0000, 0xCC0000, 0xCC0000, 0xCC0000},
-        {0x000001, 0x000001, 0x000001, 0x000001, 0x000001, 0x000001},
-        {0x0000AA, 0x0000AA, 0xCC0000, 0x00BB00, 0x0000AA, 0x000001},
+    const uint32_t K = 0x000001, A = 0x0000AA, B = 0x00BB00, C = 0xCC0000;
+    PixelCase cases[] = {
+        // RLE8, 6 x 3 stored bottom-up:
+        //   row 2 (bottom): run of 2 x index 1, absolute run 3,2,1 (padded), EOL
+        //   row 1: delta (2, 1) lands in row 0 (top) at x 2 -- row 1 stays index 0
+        //   row 0: run of 4 x index 3 from x 2, end of bitmap
+        {"RLE8", MakeDib(6, 3, 8, BITMAP_BI_RLE8, palette, {2, 1, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 2, 1, 4, 3, 0, 1}, 4),
+         {K, K, C, C, C, C,
+          K, K, K, K, K, K,
+          A, A, C, B, A, K}},
+        // RLE4, 9 x 1: an encoded run alternates its two nibbles; an absolute
+        // run of 5 pixels takes three bytes and one pad byte.
+        {"RLE4", MakeDib(9, 1, 4, BITMAP_BI_RLE4, palette, {4, 0x12, 0, 5, 0x32, 0x13, 0x20, 0, 0, 1}, 4),
+         {A, B, A, B, C, B, A, C, B}},
     };
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(d.At(x, y), expect8[y][x]) << x << "," << y;
-
-    // RLE4, 9 x 1: an encoded run alternates its two nibbles; an absolute run
-    // of 5 pixels takes three bytes and one pad byte.
-    Bytes rle4 = MakeDib(9, 1, 4, BITMAP_BI_RLE4, palette, {4, 0x12, 0, 5, 0x32, 0x13, 0x20, 0, 0, 1}, 4);
-    d = Decode(rle4);
-    ASSERT_EQ(d.status, BITMAP_OK) << BitmapStatusText(d.status);
-    const uint32_t expect4[9] = {0x0000AA, 0x00BB00, 0x0000AA, 0x00BB00, 0xCC0000,
-                                 0x00BB00, 0x0000AA, 0xCC0000, 0x00BB00};
-    for (int x = 0; x < 9; ++x) EXPECT_EQ(d.At(x, 0), expect4[x]) << x;
+    for (const PixelCase &c : cases) ExpectPixels(c);
 }
 
 TEST(BitmapDecoder, MalformedRunLengthDataFailsCleanly) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,14 +24,13 @@ protected:
         glLoadIdentity();
         glOrtho(0, kWidth, 0, kHeight, -1, 1);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
         glDisable(GL_LIGHTING);
         glDisable(GL_DEPTH_TEST);
     }
     void TearDown() override { DestroyOffscreenContext(); }
 
     // The brightness (red) of every pixel after drawing text at (16, 16) with size 16.
-    std::vector<int> Draw(const char *text, float alpha = 1.0f) {
+    static std::vector<int> Draw(const char *text, float alpha = 1.0f) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glLoadIdentity();
@@ -42,37 +42,30 @@ protected:
         return red;
     }
 
-    static int LitColumns(const std::vector<int> &red, int from, int to, int *first, int *last) {
-        int count = 0;
-        *first = -1;
-        *last = -1;
-        for (int x = from; x < to; ++x) {
-            bool lit = false;
-            for (int y = 0; y < kHeight; ++y) lit = lit || red[y * kWidth + x] > 40;
-            if (lit) {
-                if (*first < 0) *first = x;
-                *last = x;
-                ++count;
-            }
-        }
-        return count;
+    // First and last lit column in [from, to), or -1, -1.
+    static std::pair<int, int> LitColumns(const std::vector<int> &red, int from, int to) {
+        std::pair<int, int> span{-1, -1};
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < kHeight; ++y)
+                if (red[y * kWidth + x] > 40) {
+                    if (span.first < 0) span.first = x;
+                    span.second = x;
+                }
+        return span;
+    }
+
+    // What DrawText3D leaves behind: blending and texturing off, no emission, white at `alpha`.
+    static void ExpectStateLeft(float alpha) {
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        GLfloat emission[4], colour[4];
+        glGetMaterialfv(GL_FRONT, GL_EMISSION, emission);
+        EXPECT_EQ(std::vector<GLfloat>(emission, emission + 4), (std::vector<GLfloat>{0, 0, 0, 1}));
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_FLOAT_EQ(colour[0], 1.0f);
+        EXPECT_FLOAT_EQ(colour[3], alpha);
     }
 };
-
-void ExpectContractState(float alpha) {
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    GLfloat emission[4];
-    glGetMaterialfv(GL_FRONT, GL_EMISSION, emission);
-    EXPECT_FLOAT_EQ(emission[0], 0.0f);
-    EXPECT_FLOAT_EQ(emission[1], 0.0f);
-    EXPECT_FLOAT_EQ(emission[2], 0.0f);
-    EXPECT_FLOAT_EQ(emission[3], 1.0f);
-    GLfloat colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_FLOAT_EQ(colour[0], 1.0f);
-    EXPECT_FLOAT_EQ(colour[3], alpha);
-}
 
 }  // namespace
 
@@ -84,18 +77,15 @@ TEST_F(BitmapFont, LoadFontMakesNinetySixGlyphsAndTheQuadList) {
 TEST_F(BitmapFont, SecondLetterAfterASpaceIsCentredAtTwiceTheSize) {
     std::vector<int> one = Draw("H");
     std::vector<int> spaced = Draw("H H");
-    int a0, a1, b0, b1;
-    ASSERT_GT(LitColumns(one, 0, kWidth, &a0, &a1), 3);
+    std::pair<int, int> alone = LitColumns(one, 0, kWidth);
+    ASSERT_GT(alone.second - alone.first, 3);
     // The first letter is where it is alone; the second the same shape 32 pixels on.
-    ASSERT_GT(LitColumns(spaced, 0, 32, &b0, &b1), 3);
-    EXPECT_EQ(b0, a0);
-    EXPECT_EQ(b1, a1);
-    ASSERT_GT(LitColumns(spaced, 32, kWidth, &b0, &b1), 3);
-    EXPECT_EQ(b0, a0 + 32);
-    EXPECT_EQ(b1, a1 + 32);
+    EXPECT_EQ(LitColumns(spaced, 0, 32), alone);
+    EXPECT_EQ(LitColumns(spaced, 32, kWidth), std::make_pair(alone.first + 32, alone.second + 32));
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x + 32 < kWidth; ++x)
             ASSERT_EQ(spaced[y * kWidth + x + 32], one[y * kWidth + x]) << x << "," << y;
+    ExpectStateLeft(1.0f);
     // The glyph sits upright: "T" has its bar in its topmost lit row (screen rows run down).
     std::vector<int> tee = Draw("T");
     std::vector<int> litPerRow;
@@ -107,7 +97,6 @@ TEST_F(BitmapFont, SecondLetterAfterASpaceIsCentredAtTwiceTheSize) {
     ASSERT_GT(litPerRow.size(), 4u);
     EXPECT_GE(litPerRow.front(), 8);
     EXPECT_LE(litPerRow.back(), 4);
-    ExpectContractState(1.0f);
 }
 
 TEST_F(BitmapFont, CharactersOutsideTheFontDrawNothingButKeepTheirPlace) {
@@ -117,21 +106,15 @@ TEST_F(BitmapFont, CharactersOutsideTheFontDrawNothingButKeepTheirPlace) {
     const char outside[][4] = {{'H', static_cast<char>(0xC8), 'H', 0}, {'H', static_cast<char>(0xFF), 'H', 0},
                                {'H', '\x01', 'H', 0}, {'H', '\x7F', 'H', 0}, {'H', '@', 'H', 0}};
     for (const char *text : outside) EXPECT_EQ(Draw(text), spaced) << static_cast<int>(text[1]);
-    std::vector<int> blank = Draw("");
-    for (int v : blank) ASSERT_EQ(v, 0);
-    ExpectContractState(1.0f);
-    std::vector<int> spaces = Draw("   ");
-    EXPECT_EQ(spaces, blank);
+    EXPECT_EQ(Draw(""), std::vector<int>(kWidth * kHeight, 0));
+    ExpectStateLeft(1.0f);
+    EXPECT_EQ(Draw("   "), std::vector<int>(kWidth * kHeight, 0));
 }
 
 TEST_F(BitmapFont, HalfAlphaDrawsAtHalfOpacityAndLeavesTheState) {
     std::vector<int> full = Draw("W");
-    int brightest = 0;
-    for (int v : full) brightest = std::max(brightest, v);
-    EXPECT_EQ(brightest, 255);
+    EXPECT_EQ(*std::max_element(full.begin(), full.end()), 255);
     std::vector<int> half = Draw("W", 0.5f);
-    int halfBrightest = 0;
-    for (int v : half) halfBrightest = std::max(halfBrightest, v);
-    EXPECT_NEAR(halfBrightest, 128, 2);
-    ExpectContractState(0.5f);
+    EXPECT_NEAR(*std::max_element(half.begin(), half.end()), 128, 2);
+    ExpectStateLeft(0.5f);
 }

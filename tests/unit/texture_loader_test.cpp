@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -20,24 +19,13 @@ using Bytes = std::vector<uint8_t>;
 // An uncompressed 24-bit DIB of the given pixels (RGB, row 0 at the top).
 Bytes Dib24(int width, int height, const std::vector<uint32_t> &rgbTopDown) {
     Bytes b(40, 0);
-    auto put32 = [&b](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    put32(0, 40);
-    put32(4, static_cast<uint32_t>(width));
-    put32(8, static_cast<uint32_t>(height));
-    b[12] = 1;
-    b[14] = 24;
-    size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    b[0] = 40, b[4] = uint8_t(width), b[5] = uint8_t(width >> 8), b[8] = uint8_t(height), b[12] = 1, b[14] = 24;
     for (int row = height - 1; row >= 0; --row) {
-        size_t start = b.size();
         for (int x = 0; x < width; ++x) {
             uint32_t c = rgbTopDown[static_cast<size_t>(row) * width + x];
-            b.push_back(static_cast<uint8_t>(c));
-            b.push_back(static_cast<uint8_t>(c >> 8));
-            b.push_back(static_cast<uint8_t>(c >> 16));
+            b.insert(b.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)});
         }
-        b.resize(start + stride, 0);
+        b.resize(b.size() + (4 - width * 3 % 4) % 4, 0);
     }
     return b;
 }
@@ -50,10 +38,14 @@ std::vector<uint8_t> ReadTexture(uint32_t name, int width, int height) {
     return texels;
 }
 
-GLint TextureParameter(GLenum pname) {
-    GLint value = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, pname, &value);
-    return value;
+// Decoded pixels of a committed bitmap; freed by the caller.
+uint8_t *DecodeOrFail(int id, int width) {
+    int w = 0, h = 0;
+    BitmapStatus status;
+    uint8_t *rgb = DecodeBitmapResource(id, &w, &h, &status);
+    EXPECT_NE(rgb, nullptr) << id << ": " << BitmapStatusText(status);
+    EXPECT_EQ(w, width) << id;
+    return rgb;
 }
 
 class TextureLoader : public ::testing::Test {
@@ -68,119 +60,82 @@ protected:
         ClearTestBitmapResources();
         DestroyOffscreenContext();
     }
+    // Loads the pixels as test resource `id` into `slot` and reads the texture back.
+    std::vector<uint8_t> LoadPixels(int id, int slot, int w, int h, const std::vector<uint32_t> &pixels, int mode) {
+        Bytes dib = Dib24(w, h, pixels);
+        EXPECT_TRUE(SetTestBitmapResource(id, dib.data(), dib.size()));
+        LoadTexture(id, slot, w, h, mode);
+        return ReadTexture(textureSlots[slot], w, h);
+    }
 };
 
 }  // namespace
 
 TEST(AlphaModes, TexelRules) {
     const uint8_t key[3] = {10, 20, 30};
-    uint8_t t[4];
-    const uint8_t same[3] = {10, 20, 30};
-    BuildTexel(same, key, ALPHA_COLOUR_KEY, t);
-    EXPECT_EQ(t[3], 0);
-    EXPECT_EQ(t[0], 10);  // a keyed texel keeps its colour; only alpha goes
-    const uint8_t offByOne[3][3] = {{11, 20, 30}, {10, 21, 30}, {10, 20, 31}};
-    for (const auto &p : offByOne) {
-        BuildTexel(p, key, ALPHA_COLOUR_KEY, t);
-        EXPECT_EQ(t[3], 255) << int(p[0]) << "," << int(p[1]) << "," << int(p[2]);
+    struct Case {
+        uint8_t pixel[3];
+        int mode;
+        uint8_t texel[4];
+    } cases[] = {
+        {{10, 20, 30}, ALPHA_COLOUR_KEY, {10, 20, 30, 0}},  // a keyed texel keeps its colour; only alpha goes
+        {{11, 20, 30}, ALPHA_COLOUR_KEY, {11, 20, 30, 255}},
+        {{10, 21, 30}, ALPHA_COLOUR_KEY, {10, 21, 30, 255}},
+        {{10, 20, 31}, ALPHA_COLOUR_KEY, {10, 20, 31, 255}},
+        // Alpha from red: red is the coverage of white; green and blue do nothing.
+        {{0, 255, 255}, ALPHA_FROM_RED, {255, 255, 255, 0}},
+        {{255, 0, 0}, ALPHA_FROM_RED, {255, 255, 255, 255}},
+        {{77, 77, 77}, ALPHA_FROM_RED, {255, 255, 255, 77}},
+        // Opaque, and any unknown mode, keep colour and alpha 255 -- even for the key colour.
+        {{10, 20, 30}, ALPHA_OPAQUE, {10, 20, 30, 255}},
+        {{10, 20, 30}, 3, {10, 20, 30, 255}},
+        {{10, 20, 30}, -1, {10, 20, 30, 255}},
+        {{10, 20, 30}, 1000, {10, 20, 30, 255}},
+    };
+    for (const Case &c : cases) {
+        uint8_t t[4];
+        BuildTexel(c.pixel, key, c.mode, t);
+        EXPECT_EQ(Bytes(t, t + 4), Bytes(c.texel, c.texel + 4))
+            << "mode " << c.mode << " pixel " << int(c.pixel[0]) << "," << int(c.pixel[1]) << "," << int(c.pixel[2]);
     }
-
-    // Alpha from red: red is the coverage of white; green and blue do nothing.
-    const uint8_t greenBlue[3] = {0, 255, 255};
-    BuildTexel(greenBlue, key, ALPHA_FROM_RED, t);
-    EXPECT_EQ(std::vector<int>(t, t + 4), (std::vector<int>{255, 255, 255, 0}));
-    const uint8_t red[3] = {255, 0, 0};
-    BuildTexel(red, key, ALPHA_FROM_RED, t);
-    EXPECT_EQ(std::vector<int>(t, t + 4), (std::vector<int>{255, 255, 255, 255}));
-    const uint8_t grey[3] = {77, 77, 77};
-    BuildTexel(grey, key, ALPHA_FROM_RED, t);
-    EXPECT_EQ(t[3], 77);
-
-    // Opaque, and any unknown mode, keep colour and alpha 255 -- even for the key colour.
-    for (int mode : {ALPHA_OPAQUE, 3, -1, 1000}) {
-        BuildTexel(same, key, mode, t);
-        EXPECT_EQ(std::vector<int>(t, t + 4), (std::vector<int>{10, 20, 30, 255})) << mode;
-    }
-
     // No pixel (missing or too small bitmap): transparent black.
+    uint8_t t[4];
     BuildTexel(nullptr, key, ALPHA_OPAQUE, t);
-    EXPECT_EQ(std::vector<int>(t, t + 4), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(t, t + 4), Bytes(4, 0));
 }
 
 TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
-    // The tower stone: an 8-bit RLE8 resource, opaque.
-    int width = 0, height = 0;
-    BitmapStatus status;
-    uint8_t *rgb = DecodeBitmapResource(106, &width, &height, &status);
-    ASSERT_NE(rgb, nullptr) << BitmapStatusText(status);
-    ASSERT_EQ(width, 128);
-    ASSERT_EQ(height, 128);
-
+    // The tower stone: an 8-bit RLE8 resource, opaque. The texture's first
+    // row read back is t = 0, and must be the bitmap's top row.
+    uint8_t *rgb = DecodeOrFail(106, 128);
+    ASSERT_NE(rgb, nullptr);
     LoadTexture(106, 9, 128, 128, ALPHA_OPAQUE);
-    ASSERT_NE(textureSlots[9], TEXTURE_SLOT_EMPTY);
     ASSERT_TRUE(glIsTexture(textureSlots[9]));
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(static_cast<uint32_t>(bound), textureSlots[9]);  // left bound
 
     std::vector<uint8_t> texels = ReadTexture(textureSlots[9], 128, 128);
-    for (int i = 0; i < 128 * 128; ++i) {
-        ASSERT_EQ(texels[4 * i], rgb[3 * i]) << "texel " << i;
-        ASSERT_EQ(texels[4 * i + 1], rgb[3 * i + 1]) << "texel " << i;
-        ASSERT_EQ(texels[4 * i + 2], rgb[3 * i + 2]) << "texel " << i;
-        ASSERT_EQ(texels[4 * i + 3], 255) << "texel " << i;
-    }
-    EXPECT_EQ(TextureParameter(GL_TEXTURE_WRAP_S), GL_CLAMP);
-    EXPECT_EQ(TextureParameter(GL_TEXTURE_WRAP_T), GL_CLAMP);
-    EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-    EXPECT_EQ(TextureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    for (int i = 0; i < 128 * 128; ++i)
+        ASSERT_EQ(Bytes(&texels[4 * i], &texels[4 * i + 4]), Bytes({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}))
+            << "texel " << i;
     std::free(rgb);
-}
-
-TEST_F(TextureLoader, TopRowOfTheBitmapIsTextureCoordinateZero) {
-    // Red on top, blue below, drawn on a quad whose upper edge has t = 0.
-    std::vector<uint32_t> pixels(4 * 4, 0x0000FF);
-    for (int x = 0; x < 4; ++x) pixels[x] = pixels[4 + x] = 0xFF0000;
-    Bytes dib = Dib24(4, 4, pixels);
-    ASSERT_TRUE(SetTestBitmapResource(900, dib.data(), dib.size()));
-    LoadTexture(900, 3, 4, 4, ALPHA_OPAQUE);
-    glViewport(0, 0, 64, 64);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[3]);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 1); glVertex2f(-1, -1);
-    glTexCoord2f(1, 1); glVertex2f(1, -1);
-    glTexCoord2f(1, 0); glVertex2f(1, 1);
-    glTexCoord2f(0, 0); glVertex2f(-1, 1);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
-    // Rows 12 and 51 sample inside the top and bottom texel pairs, clear of
-    // the clamped edge, where GL_CLAMP blends in the black border.
-    const uint8_t *screen = ReadOffscreenPixels();  // row 0 at the top
-    EXPECT_EQ(screen[(12 * 64 + 32) * 4 + 0], 255);  // upper part: red
-    EXPECT_EQ(screen[(12 * 64 + 32) * 4 + 2], 0);
-    EXPECT_EQ(screen[(51 * 64 + 32) * 4 + 2], 255);  // lower part: blue
-    EXPECT_EQ(screen[(51 * 64 + 32) * 4 + 0], 0);
+    for (GLenum pname : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+        GLint value = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, pname, &value);
+        EXPECT_EQ(value, pname == GL_TEXTURE_WRAP_S || pname == GL_TEXTURE_WRAP_T ? GL_CLAMP : GL_LINEAR) << pname;
+    }
 }
 
 TEST_F(TextureLoader, ColourKeyComesFromTheTopLeftPixel) {
-    std::vector<uint32_t> allKey(8 * 8, 0x123456);
-    Bytes keyOnly = Dib24(8, 8, allKey);
-    ASSERT_TRUE(SetTestBitmapResource(901, keyOnly.data(), keyOnly.size()));
-    LoadTexture(901, 0, 8, 8, ALPHA_COLOUR_KEY);
-    std::vector<uint8_t> texels = ReadTexture(textureSlots[0], 8, 8);
+    std::vector<uint8_t> texels = LoadPixels(901, 0, 8, 8, std::vector<uint32_t>(64, 0x123456), ALPHA_COLOUR_KEY);
     for (int i = 0; i < 64; ++i) ASSERT_EQ(texels[4 * i + 3], 0) << i;
 
     // The key is whatever the top-left pixel holds, not a fixed colour.
-    std::vector<uint32_t> mixed(8 * 8, 0xFF00FF);
+    std::vector<uint32_t> mixed(64, 0xFF00FF);
     mixed[0] = 0x123456;
     mixed[9] = 0x123457;
-    Bytes keyed = Dib24(8, 8, mixed);
-    ASSERT_TRUE(SetTestBitmapResource(902, keyed.data(), keyed.size()));
-    LoadTexture(902, 1, 8, 8, ALPHA_COLOUR_KEY);
-    texels = ReadTexture(textureSlots[1], 8, 8);
+    texels = LoadPixels(902, 1, 8, 8, mixed, ALPHA_COLOUR_KEY);
     EXPECT_EQ(texels[3], 0);
     EXPECT_EQ(texels[9 * 4 + 3], 255);
     EXPECT_EQ(texels[5 * 4 + 3], 255);
@@ -189,12 +144,9 @@ TEST_F(TextureLoader, ColourKeyComesFromTheTopLeftPixel) {
 TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
     // 96 tiles of 2 x 3: tile k has red k in its left column and 255 - k in its right.
     const int tiles = 96;
-    std::vector<uint32_t> pixels(static_cast<size_t>(tiles) * 2 * 3);
+    std::vector<uint32_t> pixels;
     for (int y = 0; y < 3; ++y)
-        for (int k = 0; k < tiles; ++k) {
-            pixels[static_cast<size_t>(y) * tiles * 2 + 2 * k] = static_cast<uint32_t>(k) << 16;
-            pixels[static_cast<size_t>(y) * tiles * 2 + 2 * k + 1] = static_cast<uint32_t>(255 - k) << 16 | y;
-        }
+        for (int k = 0; k < tiles; ++k) pixels.insert(pixels.end(), {uint32_t(k) << 16, uint32_t(255 - k) << 16 | y});
     Bytes strip = Dib24(tiles * 2, 3, pixels);
     ASSERT_TRUE(SetTestBitmapResource(903, strip.data(), strip.size()));
     LoadTextureStrip(903, tiles * 2, 3, 2, tiles, ALPHA_COLOUR_KEY);
@@ -209,59 +161,44 @@ TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
         }
     }
 
-    // The real font strip: tile 95 is columns 1520..1535, tile 33 ("A") 528..543.
-    int width = 0, height = 0;
-    BitmapStatus status;
-    uint8_t *rgb = DecodeBitmapResource(113, &width, &height, &status);
+    // The real font strip: tile 0 is columns 0..15, 33 ("A") 528..543, 95 1520..1535.
+    uint8_t *rgb = DecodeOrFail(113, 1536);
     ASSERT_NE(rgb, nullptr);
-    ASSERT_EQ(width, 1536);
     LoadTextureStrip(113, 1536, 16, 16, 96, ALPHA_FROM_RED);
     for (int k : {0, 33, 95}) {
         std::vector<uint8_t> texels = ReadTexture(glyphTextures[k], 16, 16);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
-                const uint8_t *t = &texels[(y * 16 + x) * 4];
-                ASSERT_EQ(t[3], rgb[(y * 1536 + 16 * k + x) * 3]) << k << " " << x << "," << y;
-                ASSERT_EQ(t[0], 255);
+                ASSERT_EQ(texels[(y * 16 + x) * 4 + 3], rgb[(y * 1536 + 16 * k + x) * 3]) << k << " " << x << "," << y;
+                ASSERT_EQ(texels[(y * 16 + x) * 4], 255);
             }
     }
     std::free(rgb);
 }
 
 TEST_F(TextureLoader, MissingMalformedAndShortBitmapsLoadAsTransparent) {
-    // Missing: a texture of the asked size, fully transparent, and no message.
-    LoadTexture(103, 5, 16, 16, ALPHA_OPAQUE);
-    ASSERT_TRUE(glIsTexture(textureSlots[5]));
-    std::vector<uint8_t> texels = ReadTexture(textureSlots[5], 16, 16);
-    for (uint8_t v : texels) ASSERT_EQ(v, 0);
-    EXPECT_EQ(NativeMessageLog().count, 0);
-
-    // Malformed bytes: the same.
+    // Missing or malformed: a texture of the asked size, fully transparent, and no message.
     const uint8_t garbage[] = {40, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0};
     ASSERT_TRUE(SetTestBitmapResource(904, garbage, sizeof garbage));
-    LoadTexture(904, 6, 4, 4, ALPHA_COLOUR_KEY);
-    texels = ReadTexture(textureSlots[6], 4, 4);
-    for (uint8_t v : texels) ASSERT_EQ(v, 0);
+    const int cases[][2] = {{103, ALPHA_OPAQUE}, {904, ALPHA_COLOUR_KEY}};
+    for (const auto &[id, mode] : cases) {
+        LoadTexture(id, 5, 16, 16, mode);
+        ASSERT_TRUE(glIsTexture(textureSlots[5])) << id;
+        EXPECT_EQ(ReadTexture(textureSlots[5], 16, 16), Bytes(16 * 16 * 4, 0)) << id;
+    }
 
     // Smaller than asked: the flame (8 x 8) as 16 x 16 keeps its pixels in
     // the top-left corner; the rest is transparent.
-    int width = 0, height = 0;
-    BitmapStatus status;
-    uint8_t *rgb = DecodeBitmapResource(107, &width, &height, &status);
+    uint8_t *rgb = DecodeOrFail(107, 8);
     ASSERT_NE(rgb, nullptr);
-    ASSERT_EQ(width, 8);
     LoadTexture(107, 10, 16, 16, ALPHA_FROM_RED);
-    texels = ReadTexture(textureSlots[10], 16, 16);
+    std::vector<uint8_t> texels = ReadTexture(textureSlots[10], 16, 16);
     int lit = 0;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             uint8_t alpha = texels[(y * 16 + x) * 4 + 3];
-            if (x < 8 && y < 8) {
-                EXPECT_EQ(alpha, rgb[(y * 8 + x) * 3]);
-                lit += alpha > 0;
-            } else {
-                EXPECT_EQ(alpha, 0) << x << "," << y;
-            }
+            EXPECT_EQ(alpha, x < 8 && y < 8 ? rgb[(y * 8 + x) * 3] : 0) << x << "," << y;
+            lit += alpha > 0;
         }
     EXPECT_GT(lit, 20);
     std::free(rgb);
@@ -287,8 +224,7 @@ TEST_F(TextureLoader, ReleaseDeletesFilledSlotsAndSkipsEmptyOnes) {
     LoadTexture(107, 10, 8, 8, ALPHA_FROM_RED);
     LoadTexture(130, 16, 256, 64, ALPHA_FROM_RED);
     const uint32_t flame = textureSlots[10], bar = textureSlots[16];
-    ASSERT_TRUE(glIsTexture(flame));
-    ASSERT_TRUE(glIsTexture(bar));
+    ASSERT_TRUE(glIsTexture(flame) && glIsTexture(bar));
     LoadFont();
     const uint32_t glyph = glyphTextures[33];
     ReleaseTextures();
