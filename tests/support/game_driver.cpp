@@ -1,6 +1,7 @@
 // game_driver.cpp -- the game's test fixture and the player-like frame drivers
 #include "tests/support/game_driver.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "assets/flying_text.h"
@@ -22,48 +23,35 @@
 static const int TEST_WIDTH = 160;
 static const int TEST_HEIGHT = 120;
 
-static void ReleaseAllKeys() {
+// Puts the program-wide game records back to a fresh title screen, before a test and for whatever runs next.
+static void ResetGame() {
     std::memset(keyDown, 0, sizeof keyDown);
     std::memset(keyPressed, 0, sizeof keyPressed);
+    gameState = STATE_TITLE;
+    stateStartTime = 0.0f;
+    selectedCharacter = nameLength = idleShown = 0;
+    overviewFactor = 0.0f;
+    overviewRate = 0.25f;
+    highScore = highScoreCharacter = 0;
+    std::memset(highScoreName, 0, sizeof highScoreName);
+    InitObjectPool();
+    AssignRoles(0);
+    CageReset();
+    gameMessage.active = gameMessage.count = 0;
 }
 
 void GameTest::SetUp() {
     ASSERT_TRUE(CreateOffscreenContext(TEST_WIDTH, TEST_HEIGHT));
-    ReleaseAllKeys();
     ConstructProgramRecords();
     GameStartup(TEST_WIDTH, TEST_HEIGHT, 12345u);
     SetScriptedClock(0.0);
     ResetFrameClockForTests();
     SeedRandom(12345u);
-    gameState = STATE_TITLE;
-    stateStartTime = 0.0f;
-    selectedCharacter = 0;
-    nameLength = 0;
-    overviewFactor = 0.0f;
-    overviewRate = 0.25f;
-    highScore = 0;
-    highScoreCharacter = 0;
-    std::memset(highScoreName, 0, sizeof highScoreName);
-    InitObjectPool();
-    AssignRoles(0);
-    CageReset();
-    gameMessage.active = 0;
-    gameMessage.count = 0;
-    idleShown = 0;
+    ResetGame();
 }
 
-// Leaves the program-wide records as the start-up left them, for whatever test runs next.
 void GameTest::TearDown() {
-    ReleaseAllKeys();
-    gameState = STATE_TITLE;
-    stateStartTime = 0.0f;
-    gameMessage.active = 0;
-    gameMessage.count = 0;
-    InitObjectPool();
-    AssignRoles(0);
-    CageReset();
-    overviewFactor = 0.0f;
-    overviewRate = 0.25f;
+    ResetGame();
     GameShutdown();
     DestroyOffscreenContext();
 }
@@ -75,10 +63,7 @@ void Frames(int count, double frameSeconds) {
     }
 }
 
-void Seconds(double seconds, double frameSeconds) {
-    const int count = static_cast<int>(seconds / frameSeconds + 0.5);
-    Frames(count < 1 ? 1 : count, frameSeconds);
-}
+void Seconds(double seconds, double frameSeconds) { Frames(std::max(1, static_cast<int>(seconds / frameSeconds + 0.5)), frameSeconds); }
 
 void Hold(int key) { KeyGoesDown(static_cast<unsigned int>(key)); }
 void Release(int key) { KeyGoesUp(static_cast<unsigned int>(key)); }
@@ -92,26 +77,19 @@ void Tap(int key) {
 Vec3 PlayerPosition() { return WorldPosition(*playerController.character); }
 
 void StartPlaying() {
-    Tap(KEY_SPACE);  // title -> select
-    Frames(1);
-    Tap(KEY_SPACE);  // select -> intro
-    Frames(1);
-    Tap(KEY_SPACE);  // intro -> play
-    Frames(1);
+    for (int i = 0; i < 3; ++i) {  // title -> select -> intro -> play
+        Tap(KEY_SPACE);
+        Frames(1);
+    }
 }
 
 bool WalkTo(float x) {
     const bool right = PlayerPosition().x < x;
-    const int key = right ? KEY_RIGHT : KEY_LEFT;
-    Hold(key);
-    for (int i = 0; i < 1000; ++i) {
-        const float px = PlayerPosition().x;
-        if (right ? px >= x : px <= x) break;
-        Frames(1);
-    }
-    Release(key);
-    const float px = PlayerPosition().x;
-    return right ? px >= x : px <= x;
+    auto arrived = [&] { return right ? PlayerPosition().x >= x : PlayerPosition().x <= x; };
+    Hold(right ? KEY_RIGHT : KEY_LEFT);
+    for (int i = 0; i < 1000 && !arrived(); ++i) Frames(1);
+    Release(right ? KEY_RIGHT : KEY_LEFT);
+    return arrived();
 }
 
 void QuietApe() {

@@ -54,6 +54,13 @@ bool ClimbOneFloor() {
     return climbed;
 }
 
+void ExpectAtTheStart() {
+    const Vec3 p = PlayerPosition();
+    EXPECT_FLOAT_EQ(p.x, -7.0f);
+    EXPECT_FLOAT_EQ(p.y, 0.0f);
+    EXPECT_FLOAT_EQ(p.z, 2.5f);
+}
+
 // A rope jump on the top floor already under way at x, with the rope hanging still.
 void MidJumpAt(float x) {
     CharacterRecord &player = Player();
@@ -72,74 +79,60 @@ void MidJumpAt(float x) {
 TEST_F(GameTest, ClimbingFromTheStartToTheTopFloor) {
     StartPlaying();
     QuietApe();
-    Vec3 p = PlayerPosition();
-    EXPECT_FLOAT_EQ(p.x, -7.0f);
-    EXPECT_FLOAT_EQ(p.y, 0.0f);
-    EXPECT_FLOAT_EQ(p.z, 2.5f);
-
+    ExpectAtTheStart();
     const float depths[5] = {2.5f, 0.5f, -1.5f, -3.5f, -5.5f};
     for (int floor = 1; floor <= 4; ++floor) {
         ASSERT_TRUE(ClimbOneFloor()) << "flight " << floor;
-        p = PlayerPosition();
-        EXPECT_NEAR(p.y, 3.0f * floor, 1e-3f) << "leaves the flight on the upper floor";
-        // Walking on the floor brings the depth to the floor's lane.
-        WalkTo(0.0f);
+        EXPECT_NEAR(PlayerPosition().y, 3.0f * floor, 1e-3f) << "leaves the flight on the upper floor";
+        WalkTo(0.0f);  // walking on the floor brings the depth to the floor's lane
         EXPECT_NEAR(PlayerPosition().z, depths[floor], 0.05f) << "floor " << floor;
         EXPECT_NEAR(PlayerPosition().y, 3.0f * floor, 1e-3f);
     }
     EXPECT_EQ(playerController.lives, 3);
 }
 
-TEST_F(GameTest, ClimbingDepthFollowsTheFlightAndXStaysOnTheTower) {
+TEST_F(GameTest, ClimbingXStaysOnTheTowerAndUpAwayFromAFlightOnlyStops) {
     StartPlaying();
     QuietApe();
-    // Left against the wall: x stops at -8.
     Hold(KEY_LEFT);
     Seconds(2.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, -8.0f);
     Release(KEY_LEFT);
-    // Right all the way: x stops at 8.
     Hold(KEY_RIGHT);
     Seconds(8.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, 8.0f);
     Release(KEY_RIGHT);
 
-    // Halfway up flight 1 the player stands behind the floor's lane.
+    WalkTo(0.0f);
+    Hold(KEY_RIGHT);
+    Seconds(1.0);
+    Release(KEY_RIGHT);
+    Hold(KEY_UP);
+    Frames(1);
+    const float x = PlayerPosition().x;
+    Frames(5);
+    EXPECT_EQ(Player().velocity.x, 0.0f);
+    EXPECT_EQ(Player().stairDirection, 0);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, x);
+    EXPECT_TRUE(Running(Player(), SLOT_RUN_CYCLE)) << "the walk animation is left alone";
+    Release(KEY_UP);
+
+    // Facing away from flight 1 at its foot, up does not climb; facing it, up climbs along the diagonal.
     WalkTo(5.9f);
+    Hold(KEY_UP);
+    Frames(10);
+    EXPECT_EQ(Player().stairDirection, 0);
+    EXPECT_FLOAT_EQ(PlayerPosition().y, 0.0f);
+    Release(KEY_UP);
     Tap(KEY_LEFT);
     Hold(KEY_UP);
     Seconds(1.0);
     const Vec3 p = PlayerPosition();
     EXPECT_EQ(Player().stairDirection, -1);
     EXPECT_GT(p.y, 1.0f);
-    EXPECT_LT(p.y, 2.0f);
     EXPECT_NEAR(p.x, 6.0f - p.y, 0.1f) << "on the diagonal";
-    EXPECT_LT(p.z, 2.5f - 0.5f);
+    EXPECT_LT(p.z, 2.0f) << "behind the floor's lane";
     Release(KEY_UP);
-}
-
-TEST_F(GameTest, ClimbingUpAwayFromAFlightOnlyStopsThePlayer) {
-    StartPlaying();
-    QuietApe();
-    Hold(KEY_RIGHT);
-    Seconds(1.0);
-    Release(KEY_RIGHT);
-    Hold(KEY_UP);
-    Frames(1);
-    const CharacterRecord before = Player();
-    Frames(5);
-    EXPECT_EQ(Player().velocity.x, 0.0f);
-    EXPECT_EQ(Player().velocity.y, 0.0f);
-    EXPECT_EQ(Player().stairDirection, 0);
-    EXPECT_FLOAT_EQ(PlayerPosition().x, WorldPosition(before).x);
-    EXPECT_TRUE(Running(Player(), SLOT_RUN_CYCLE)) << "the walk animation is left alone";
-    Release(KEY_UP);
-    // Facing away from flight 1 at its foot, up does not climb either.
-    WalkTo(5.9f);
-    Hold(KEY_UP);
-    Frames(10);
-    EXPECT_EQ(Player().stairDirection, 0);
-    EXPECT_FLOAT_EQ(PlayerPosition().y, 0.0f);
 }
 
 // ---------------------------------------------------------------- barrels
@@ -159,7 +152,6 @@ TEST_F(GameTest, BarrelsHitAStandingPlayerAndSpaceRespawns) {
     EXPECT_EQ(playerController.dying, 1);
     EXPECT_EQ(tickerMessage, 5);
     EXPECT_TRUE(Running(Player(), SLOT_DEATH_HIT));
-    EXPECT_EQ(gameState, STATE_PLAY);
 
     // Dying: arrows do nothing, another barrel costs no further life.
     PlaceBarrel(2, x + 2.0f, 0, -3.0f);
@@ -172,13 +164,8 @@ TEST_F(GameTest, BarrelsHitAStandingPlayerAndSpaceRespawns) {
     // Space respawns at the start, clears the bottom floor and does not jump.
     Tap(KEY_SPACE);
     EXPECT_EQ(playerController.dying, 0);
-    EXPECT_EQ(Player().jumping, 0);
-    const Vec3 p = PlayerPosition();
-    EXPECT_FLOAT_EQ(p.x, -7.0f);
-    EXPECT_FLOAT_EQ(p.y, 0.0f);
-    EXPECT_FLOAT_EQ(p.z, 2.5f);
-    EXPECT_FALSE(thrownObjects[0].active);
-    EXPECT_FALSE(thrownObjects[2].active);
+    ExpectAtTheStart();
+    EXPECT_FALSE(thrownObjects[0].active || thrownObjects[2].active);
     EXPECT_TRUE(thrownObjects[1].active);
     Frames(5);
     EXPECT_EQ(Player().jumping, 0);
@@ -193,37 +180,12 @@ TEST_F(GameTest, BarrelsAWellTimedJumpClearsOneAndEarnsTheBonus) {
     PlaceBarrel(0, 0.0f, 0, -3.0f);
     Seconds(7.0 / 3.0 - 0.7);
     Tap(KEY_SPACE);
-    EXPECT_EQ(Player().jumping, 1);
     Seconds(1.5);
     EXPECT_EQ(playerController.lives, 3);
-    EXPECT_EQ(playerController.dying, 0);
-    EXPECT_LT(thrownObjects[0].position.x, -8.0f + 1.0f) << "the barrel rolled on past";
+    EXPECT_LT(thrownObjects[0].position.x, -7.0f) << "the barrel rolled on past";
     // 100 points a second while above the barrel within reach: a fraction of a second.
     EXPECT_GT(playerController.score, 10.0);
     EXPECT_LT(playerController.score, 100.0);
-}
-
-TEST_F(GameTest, BarrelsALateJumpIsStillHit) {
-    StartPlaying();
-    QuietApe();
-    Seconds(0.5);
-    PlaceBarrel(0, 0.0f, 0, -3.0f);
-    Seconds(7.0 / 3.0 - 0.1);  // still on the ground when it arrives
-    Tap(KEY_SPACE);
-    Seconds(1.0);
-    EXPECT_EQ(playerController.lives, 2);
-}
-
-TEST_F(GameTest, BarrelsLastLifeEndsTheGame) {
-    StartPlaying();
-    QuietApe();
-    playerController.lives = 1;
-    PlaceBarrel(0, -5.0f, 0, -3.0f);
-    Seconds(1.5);
-    EXPECT_EQ(playerController.lives, 0);
-    EXPECT_EQ(gameState, STATE_TITLE);
-    EXPECT_EQ(playerController.dying, 1);
-    EXPECT_EQ(tickerMessage, 2);
 }
 
 // ---------------------------------------------------------------- the ape
@@ -232,34 +194,22 @@ TEST_F(GameTest, ApeFetchesAtOnceWalksAndThrows) {
     StartPlaying();
     CharacterRecord &ape = *apeController.character;
     // The timer starts at 1000: the fetch starts within the first random thresholds.
-    int frames = 0;
-    while (apeController.state == 0 && frames < 60) {
-        Frames(1);
-        ++frames;
-    }
+    for (int frames = 0; apeController.state == 0 && frames < 60; ++frames) Frames(1);
     ASSERT_EQ(apeController.state, 1);
     EXPECT_FLOAT_EQ(ape.velocity.x, 190.0f);
-    EXPECT_EQ(ape.facingLeft, 0);
 
     while (apeController.state == 1) Frames(1);
     EXPECT_GT(WorldPosition(ape).x, 5.0f);
-    EXPECT_EQ(ape.holdingObject, 0);
     const float pickUp = now;
     while (!ape.holdingObject) Frames(1);
     EXPECT_GE(now - pickUp, 0.25f);
     EXPECT_LE(now - pickUp, 0.25f + 2 * FRAME_SECONDS);
 
     while (apeController.state == 2) Frames(1);
-    EXPECT_EQ(ape.facingLeft, 1);
     EXPECT_FLOAT_EQ(ape.velocity.x, -190.0f);
-    EXPECT_GT(ape.value[3], 195.0f);
-    while (apeController.state == 3) {
-        Frames(1);
-        EXPECT_FLOAT_EQ(ape.value[3], 200.0f);
-    }
+    while (apeController.state == 3) Frames(1);
     ASSERT_NE(apeController.currentObject, nullptr);
     const ThrownObject &object = *apeController.currentObject;
-    EXPECT_TRUE(object.active);
     EXPECT_EQ(object.inFlight, 1);
     EXPECT_EQ(ape.holdingObject, 0);
     // vx one of -0.4 .. -1.6 in tenths; up at 3 less one frame of gravity; toward the floor's lane.
@@ -271,39 +221,34 @@ TEST_F(GameTest, ApeFetchesAtOnceWalksAndThrows) {
     EXPECT_FLOAT_EQ(object.velocity.z, 1.0f);
     EXPECT_FLOAT_EQ(object.spin.y, 120.0f);
     EXPECT_FLOAT_EQ(object.spin.z, -45.0f);
-    EXPECT_NEAR(object.rotation.z, 90.0f - 45.0f * FRAME_SECONDS, 1e-3f);
+
+    // At level 10 the walk is 180 + 10 x 10.
+    playerController.level = 10;
+    while (apeController.state != 1) Frames(1);
+    EXPECT_FLOAT_EQ(ape.velocity.x, 280.0f);
 }
 
 TEST_F(GameTest, ApeBarrelRollsDownEveryFloorAndIsGone) {
     StartPlaying();
     while (!apeController.currentObject) Frames(1);
     ThrownObject &object = *apeController.currentObject;
-    // Keep the player out of harm's way and the pool to this one barrel.
-    apeController.throwTimer = -1.0e9f;
+    apeController.throwTimer = -1.0e9f;  // the pool keeps to this one barrel
     const float throwTime = now;
     while (object.inFlight) Frames(1);
     EXPECT_NEAR(now - throwTime, 2.8f, 0.15f);
     EXPECT_FLOAT_EQ(object.position.y, 11.1f);
-    EXPECT_FLOAT_EQ(object.position.z, -5.0f);
-    EXPECT_FLOAT_EQ(object.velocity.x, -3.0f);
 
-    const float heights[5] = {11.1f, 8.1f, 5.1f, 2.1f, -0.9f};
-    const float depths[5] = {-5.0f, -3.0f, -1.0f, 1.0f, 3.0f};
     const float flips[4] = {270.0f, 90.0f, 270.0f, 90.0f};
     for (int floor = 0; floor < 5; ++floor) {
-        const float direction = floor % 2 == 0 ? -1.0f : 1.0f;
+        const float height = 11.1f - 3.0f * floor;
         EXPECT_EQ(object.rolling, 1) << floor;
-        EXPECT_FLOAT_EQ(object.velocity.x, 3.0f * direction) << floor;
-        EXPECT_NEAR(object.position.y, heights[floor], 1e-4f) << floor;
-        while (object.rolling && object.active) {
-            Frames(1);
-            EXPECT_LE(object.drawOffset.y, 0.15f);
-        }
-        // Two forward on every drop, reached while it rolls.
-        EXPECT_NEAR(object.position.z, depths[floor], 1e-4f) << floor;
-        EXPECT_GT(std::fabs(object.position.x), 8.0f) << "turns only past a floor's end";
-        EXPECT_EQ(object.turning, 1);
-        EXPECT_NEAR(object.targetY, heights[floor] - 3.0f, 1e-4f);
+        EXPECT_FLOAT_EQ(object.velocity.x, floor % 2 == 0 ? -3.0f : 3.0f) << floor;
+        EXPECT_NEAR(object.position.y, height, 1e-4f) << floor;
+        while (object.rolling && object.active) Frames(1);
+        // Two forward on every drop, reached while it rolls; it turns only past a floor's end.
+        EXPECT_NEAR(object.position.z, -5.0f + 2.0f * floor, 1e-4f) << floor;
+        EXPECT_GT(std::fabs(object.position.x), 8.0f) << floor;
+        EXPECT_NEAR(object.targetY, height - 3.0f, 1e-4f);
         while (object.active && !object.rolling) Frames(1);
         if (floor < 4) {
             EXPECT_FLOAT_EQ(object.rotation.x, flips[floor]) << floor;
@@ -319,26 +264,15 @@ TEST_F(GameTest, ApeThrowsNothingWhileAllTwentyAreInPlay) {
         object.active = 1;
         object.position = Vec3{0.0f, 50.0f, 0.0f};
         object.targetY = 50.0f;
-        object.velocity = Vec3{0, 0, 0};
     }
     int cycles = 0;
-    int lastState = apeController.state;
-    for (int i = 0; i < 30 * 20; ++i) {
+    for (int i = 0, lastState = apeController.state; i < 30 * 20; ++i, lastState = apeController.state) {
         Frames(1);
         if (lastState == 3 && apeController.state == 0) ++cycles;
-        lastState = apeController.state;
     }
     EXPECT_GE(cycles, 2) << "the ape keeps fetching and carrying";
     EXPECT_EQ(apeController.currentObject, nullptr);
     for (const ThrownObject &object : thrownObjects) EXPECT_FLOAT_EQ(object.position.y, 50.0f);
-}
-
-TEST_F(GameTest, ApeWalksFasterAtHigherLevels) {
-    StartPlaying();
-    playerController.level = 10;
-    while (apeController.state != 0) Frames(1);
-    while (apeController.state != 1) Frames(1);
-    EXPECT_FLOAT_EQ(apeController.character->velocity.x, 280.0f);
 }
 
 // ---------------------------------------------------------------- the rope
@@ -346,39 +280,24 @@ TEST_F(GameTest, ApeWalksFasterAtHigherLevels) {
 TEST_F(GameTest, RopeAtRestCatchesOnlyBeyondItsReach) {
     StartPlaying();
     QuietApe();
-    CharacterRecord &player = Player();
-    SetWorldPosition(player, 4.4f, 12.0f, -5.5f);
-    swingAngle = 0.0f;
-    player.jumping = 1;
-    RopeGrabCheck();
-    EXPECT_EQ(player.holdingRope, 0);
-    SetWorldPosition(player, 4.6f, 12.0f, -5.5f);
-    RopeGrabCheck();
-    EXPECT_EQ(player.holdingRope, 1);
-    // Swung towards the ledge the rope comes nearer, but never nearer than x = 3.
-    player.holdingRope = 0;
-    swingAngle = -10.0f;
-    SetWorldPosition(player, 2.9f, 12.0f, -5.5f);
-    RopeGrabCheck();
-    EXPECT_EQ(player.holdingRope, 0);
-    SetWorldPosition(player, 3.1f, 12.0f, -5.5f);
-    RopeGrabCheck();
-    EXPECT_EQ(player.holdingRope, 1);
+    for (float x : {4.4f, 4.6f}) {
+        MidJumpAt(x);
+        RopeGrabCheck();
+        EXPECT_EQ(Player().holdingRope, x > 4.5f ? 1 : 0) << x;
+    }
 }
 
 TEST_F(GameTest, RopePullCompletesTheLevelAndTheNextOneStarts) {
     StartPlaying();
     QuietApe();
     Seconds(2.0);
-    CharacterRecord &player = Player();
     MidJumpAt(4.6f);
     playerController.score = 1000.0;
-    const int32_t lives = playerController.lives = 2;
+    playerController.lives = 2;
     Frames(1);
-    ASSERT_EQ(player.holdingRope, 1);
+    ASSERT_EQ(Player().holdingRope, 1);
     Seconds(3.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, 4.0f);
-    EXPECT_NEAR(PlayerPosition().y, 9.0f, FRAME_SECONDS);
     while (ropeDrop < 3.5f) Frames(1);
     EXPECT_FLOAT_EQ(PlayerPosition().y, 9.0f);
     EXPECT_EQ(gameState, STATE_LEVEL_COMPLETE);
@@ -390,36 +309,15 @@ TEST_F(GameTest, RopePullCompletesTheLevelAndTheNextOneStarts) {
     const float pullEnded = stateStartTime;
     Frames(30);
     EXPECT_EQ(playerController.score, score) << "nothing more once the rope is fully pulled";
-    EXPECT_LT(ropeDrop, 3.5f + FRAME_SECONDS);
 
     while (gameState == STATE_LEVEL_COMPLETE) Frames(1);
     EXPECT_GT(now - pullEnded, 10.0f);
     EXPECT_LT(now - pullEnded, 10.0f + 2 * FRAME_SECONDS);
     EXPECT_EQ(gameState, STATE_PLAY);
     EXPECT_EQ(playerController.level, 2);
-    EXPECT_EQ(playerController.lives, lives);
+    EXPECT_EQ(playerController.lives, 2);
     EXPECT_EQ(playerController.score, score);
     EXPECT_FLOAT_EQ(ropeDrop, 0.0f);
-    EXPECT_EQ(Player().holdingRope, 0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, -7.0f);
-    EXPECT_EQ(gameMessage.count, 7);  // "Level 2"
-    EXPECT_EQ(gameMessage.letters[6].character, '2');
-}
-
-TEST_F(GameTest, RopeHeldSwingReturnsToVertical) {
-    StartPlaying();
-    QuietApe();
-    CharacterRecord &player = Player();
-    MidJumpAt(4.6f);
-    swingAngle = -10.0f;
-    swingSpeed = 0.0f;
-    swingAccel = 0.0f;
-    Frames(1);
-    ASSERT_EQ(player.holdingRope, 1);
-    Frames(9);
-    EXPECT_NEAR(swingAngle, -10.0f + 33.0f * 10 * FRAME_SECONDS, 0.5f);
-    EXPECT_FLOAT_EQ(player.value[1], swingAngle);
-    swingAngle = 5.0f;
-    Frames(1);
-    EXPECT_FLOAT_EQ(swingAngle, 0.0f);
+    EXPECT_EQ(gameMessage.letters[6].character, '2') << "Level 2";
 }
