@@ -1,11 +1,7 @@
 // screens_fixture.cpp -- offscreen context, solid test textures and pixel probes for the overlay and backdrop tests
 #include "tests/support/screens_fixture.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string>
-#include <sys/stat.h>
 
 #include "assets/particle_field.h"
 #include "assets/slide_show.h"
@@ -35,53 +31,44 @@ struct ScreensRecords {
     Particle particles[PARTICLE_COUNT];
 };
 ScreensRecords saved;
+
+// Copies every record one way or the other, so saving and restoring cannot drift apart.
+template <class T> void CopyRecord(T &record, T &copy, bool save) {
+    if (save)
+        copy = record;
+    else
+        record = copy;
+}
+template <class T, size_t N> void CopyRecord(T (&record)[N], T (&copy)[N], bool save) {
+    for (size_t i = 0; i < N; ++i) CopyRecord(record[i], copy[i], save);
+}
+
+void CopyScreensRecords(bool save) {
+    CopyRecord(clientRect, saved.clientRect, save);
+    CopyRecord(gameState, saved.gameState, save);
+    CopyRecord(selectedCharacter, saved.selectedCharacter, save);
+    CopyRecord(now, saved.now, save);
+    CopyRecord(dt, saved.dt, save);
+    CopyRecord(tickerX, saved.tickerX, save);
+    CopyRecord(tickerMessage, saved.tickerMessage, save);
+    CopyRecord(selectSlide, saved.selectSlide, save);
+    CopyRecord(crawlPosition, saved.crawlPosition, save);
+    CopyRecord(crawlAlpha, saved.crawlAlpha, save);
+    CopyRecord(crawlTextureSlot, saved.crawlTextureSlot, save);
+    CopyRecord(overviewFactor, saved.overviewFactor, save);
+    CopyRecord(cameraPos, saved.cameraPos, save);
+    CopyRecord(playerController, saved.player, save);
+    CopyRecord(highScore, saved.highScore, save);
+    CopyRecord(highScoreName, saved.highScoreName, save);
+    CopyRecord(textureSlots, saved.textureSlots, save);
+    CopyRecord(slideHistory, saved.slideHistory, save);
+    CopyRecord(slideShow, saved.slideShow, save);
+    CopyRecord(particleField, saved.particles, save);
+}
 }  // namespace
 
-void SaveScreensRecords() {
-    saved.clientRect = clientRect;
-    saved.gameState = gameState;
-    saved.selectedCharacter = selectedCharacter;
-    saved.now = now;
-    saved.dt = dt;
-    saved.tickerX = tickerX;
-    saved.tickerMessage = tickerMessage;
-    saved.selectSlide = selectSlide;
-    saved.crawlPosition = crawlPosition;
-    saved.crawlAlpha = crawlAlpha;
-    saved.crawlTextureSlot = crawlTextureSlot;
-    saved.overviewFactor = overviewFactor;
-    saved.cameraPos = cameraPos;
-    saved.player = playerController;
-    saved.highScore = highScore;
-    std::memcpy(saved.highScoreName, highScoreName, sizeof saved.highScoreName);
-    std::memcpy(saved.textureSlots, textureSlots, sizeof saved.textureSlots);
-    std::memcpy(saved.slideHistory, slideHistory, sizeof saved.slideHistory);
-    saved.slideShow = slideShow;
-    std::memcpy(saved.particles, particleField, sizeof saved.particles);
-}
-
-void RestoreScreensRecords() {
-    clientRect = saved.clientRect;
-    gameState = saved.gameState;
-    selectedCharacter = saved.selectedCharacter;
-    now = saved.now;
-    dt = saved.dt;
-    tickerX = saved.tickerX;
-    tickerMessage = saved.tickerMessage;
-    selectSlide = saved.selectSlide;
-    crawlPosition = saved.crawlPosition;
-    crawlAlpha = saved.crawlAlpha;
-    crawlTextureSlot = saved.crawlTextureSlot;
-    overviewFactor = saved.overviewFactor;
-    cameraPos = saved.cameraPos;
-    playerController = saved.player;
-    highScore = saved.highScore;
-    std::memcpy(highScoreName, saved.highScoreName, sizeof saved.highScoreName);
-    std::memcpy(textureSlots, saved.textureSlots, sizeof saved.textureSlots);
-    std::memcpy(slideHistory, saved.slideHistory, sizeof saved.slideHistory);
-    slideShow = saved.slideShow;
-    std::memcpy(particleField, saved.particles, sizeof saved.particles);
-}
+void SaveScreensRecords() { CopyScreensRecords(true); }
+void RestoreScreensRecords() { CopyScreensRecords(false); }
 
 bool OpenScreensContext(int width, int height) {
     SaveScreensRecords();
@@ -116,12 +103,8 @@ void LoadOverlayProjection(int width, int height) {
 
 GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     uint8_t image[4 * 4 * 4];
-    for (int i = 0; i < 16; ++i) {
-        image[i * 4 + 0] = r;
-        image[i * 4 + 1] = g;
-        image[i * 4 + 2] = b;
-        image[i * 4 + 3] = a;
-    }
+    const uint8_t texel[4] = {r, g, b, a};
+    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -147,14 +130,4 @@ int LitPixelCount() {
     for (int i = 0; i < total; ++i)
         if (pixels[i * 4] >= 8 || pixels[i * 4 + 1] >= 8 || pixels[i * 4 + 2] >= 8) ++lit;
     return lit;
-}
-
-void SaveScreenshot(const char *name) {
-    const char *dir = std::getenv("KVRN_TEST_OUTPUT");
-    std::string path = dir && *dir ? dir : ".";
-    mkdir(path.c_str(), 0755);
-    path += "/";
-    path += name;
-    path += ".png";
-    WriteOffscreenPng(path.c_str());
 }

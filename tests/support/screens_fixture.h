@@ -29,6 +29,3 @@ bool IsRed(Rgba p);
 bool IsBlack(Rgba p);
 // Pixels of the whole frame that are not black.
 int LitPixelCount();
-
-// Writes the current frame to $KVRN_TEST_OUTPUT/name.png (or the working directory).
-void SaveScreenshot(const char *name);

@@ -13,17 +13,16 @@
 namespace {
 
 TEST(ScoreLine, RightAlignsTheWholeScoreInFivePlaces) {
-    char text[32];
-    FormatScoreLine(text, sizeof text, 42.0);
-    EXPECT_STREQ(text, "Score:   42");
-    FormatScoreLine(text, sizeof text, 512.75);
-    EXPECT_STREQ(text, "Score:  512");
-    FormatScoreLine(text, sizeof text, -0.9);
-    EXPECT_STREQ(text, "Score:    0");
-    FormatScoreLine(text, sizeof text, 1234567.0);
-    EXPECT_STREQ(text, "Score:1234567");
-    FormatScoreLine(text, sizeof text, 1e300);
-    EXPECT_STREQ(text, "Score:2147483647");
+    const struct {
+        double score;
+        const char *line;
+    } cases[] = {{42.0, "Score:   42"},       {512.75, "Score:  512"},         {-0.9, "Score:    0"},
+                 {1234567.0, "Score:1234567"}, {1e300, "Score:2147483647"}};
+    for (const auto &c : cases) {
+        char text[32];
+        FormatScoreLine(text, sizeof text, c.score);
+        EXPECT_STREQ(text, c.line) << c.score;
+    }
 }
 
 const int WIDTH = 1024, HEIGHT = 768;
@@ -83,21 +82,16 @@ TEST_F(HudTest, ThreeLivesShowThreeIconsOnTheCentredStrip) {
     EXPECT_NEAR(RedPixelsInIconRow(), 90, 2);
 }
 
-TEST_F(HudTest, NoIconAtZeroLivesAndTheSameHudWhenTheLevelIsComplete) {
-    playerController.lives = 0;
-    DrawOnBlue();
-    EXPECT_EQ(RedPixelsInIconRow(), 0);
-    gameState = STATE_LEVEL_COMPLETE;
-    playerController.lives = 1;
-    DrawOnBlue();
-    EXPECT_NEAR(RedPixelsInIconRow(), 30, 2);
-}
-
-TEST_F(HudTest, NoHudOnTheTitleOrTheSelectScreen) {
-    playerController.lives = 3;
-    gameState = STATE_TITLE;
-    DrawOnBlue();
-    EXPECT_EQ(RedPixelsInIconRow(), 0);
+TEST_F(HudTest, IconsPerLivesAndPhase) {
+    const struct {
+        int state, lives, redPixels;
+    } cases[] = {{STATE_PLAY, 0, 0}, {STATE_LEVEL_COMPLETE, 1, 30}, {STATE_TITLE, 3, 0}, {STATE_SELECT, 3, 0}};
+    for (const auto &c : cases) {
+        gameState = c.state;
+        playerController.lives = c.lives;
+        DrawOnBlue();
+        EXPECT_NEAR(RedPixelsInIconRow(), c.redPixels, 2) << c.state;
+    }
 }
 
 TEST_F(HudTest, EveryPhaseHandsBackTheUsualState) {

@@ -60,28 +60,25 @@ protected:
     }
 };
 
-TEST_F(NameEntryPanelTest, AnEmptyNameShowsTenDashes) {
-    const std::vector<int> places = PanelPlaces("");
-    for (int place = 0; place < 10; ++place) EXPECT_GT(places[place], 4) << place;
-    // All ten alike: the same dash glyph at every place.
-    for (int place = 1; place < 10; ++place) EXPECT_EQ(places[place], places[0]);
-}
-
-TEST_F(NameEntryPanelTest, SevenCharactersHideSevenDashesAndLeaveThree) {
-    const std::vector<int> alone = NameAlone("KVRN123");
+TEST_F(NameEntryPanelTest, DashesShowOnlyOnThePlacesTheNameLeavesFree) {
     const std::vector<int> dashes = PanelPlaces("");
-    const std::vector<int> places = PanelPlaces("KVRN123");
-    for (int place = 0; place < 7; ++place) {
-        EXPECT_GT(alone[place], 4) << place;
-        EXPECT_EQ(places[place], alone[place]) << place;  // the letter, and no dash under it
+    for (int place = 0; place < 10; ++place) {
+        EXPECT_GT(dashes[place], 4) << place;
+        EXPECT_EQ(dashes[place], dashes[0]) << place;  // the same dash glyph at every place
     }
-    for (int place = 7; place < 10; ++place) EXPECT_EQ(places[place], dashes[place]) << place;
-}
-
-TEST_F(NameEntryPanelTest, TenCharactersLeaveNoDash) {
-    const std::vector<int> alone = NameAlone("ABCDEFGHIJ");
-    const std::vector<int> places = PanelPlaces("ABCDEFGHIJ");
-    EXPECT_EQ(places, alone);
+    for (const char *name : {"KVRN123", "ABCDEFGHIJ"}) {
+        const std::vector<int> alone = NameAlone(name);
+        const std::vector<int> places = PanelPlaces(name);
+        const int length = static_cast<int>(std::strlen(name));
+        for (int place = 0; place < 10; ++place) {
+            if (place < length) {
+                EXPECT_GT(alone[place], 4) << name << place;
+                EXPECT_EQ(places[place], alone[place]) << name << place;  // the letter, and no dash under it
+            } else {
+                EXPECT_EQ(places[place], dashes[place]) << name << place;
+            }
+        }
+    }
 }
 
 TEST_F(NameEntryPanelTest, AStoredNameOfTwelveBytesShowsOnlyTheFieldsTen) {

@@ -58,8 +58,7 @@ TEST_F(ScreensPlayThrough, EveryScreenIsWrittenForReview) {
     Seconds(9.0, 0.1);
     ASSERT_EQ(gameState, STATE_TITLE);
     EXPECT_GT(slideShow.slideAlpha, 0.5f);
-    const int titleLit = LitPixelCount();
-    EXPECT_GT(titleLit, SHOT_WIDTH * SHOT_HEIGHT / 20);
+    EXPECT_GT(LitPixelCount(), SHOT_WIDTH * SHOT_HEIGHT / 20);
     EXPECT_NE(SaveTestShot("screens_title"), nullptr);
 
     Tap(KEY_SPACE);
@@ -83,9 +82,7 @@ TEST_F(ScreensPlayThrough, EveryScreenIsWrittenForReview) {
     nameLength = 0;
     std::memset(highScoreName, 0, sizeof highScoreName);
     RestartTicker(1);
-    Tap('K');
-    Tap('V');
-    Tap('R');
+    for (int key : {'K', 'V', 'R'}) Tap(key);
     Seconds(0.5);
     EXPECT_STREQ(highScoreName, "KVR");
     EXPECT_NE(SaveTestShot("screens_name_entry"), nullptr);

@@ -70,7 +70,7 @@ TEST_F(SelectScreenTest, OnlyTheChosenRowHasTheBar) {
     }
 }
 
-TEST_F(SelectScreenTest, RowsZeroAndTwoComeFromTheRightAndRowOneFromTheLeft) {
+TEST_F(SelectScreenTest, RowsStartOffScreenAndZeroAndTwoComeFromTheRightAndRowOneFromTheLeft) {
     selectedCharacter = 1;
     Draw(0.8f, 0.1f);  // 0.9 of the way: a tenth of the width still to go
     const int offset = static_cast<int>(WIDTH * 0.1f + 0.5f);
@@ -81,9 +81,8 @@ TEST_F(SelectScreenTest, RowsZeroAndTwoComeFromTheRightAndRowOneFromTheLeft) {
     // The bar travels with its row.
     EXPECT_TRUE(IsBarBlue(PixelAt(WIDTH / 2 - offset + 200, ROW_Y[1] + 45)));
     EXPECT_FALSE(IsBarBlue(PixelAt(WIDTH / 2 + offset + 200, ROW_Y[1] + 45)));
-}
 
-TEST_F(SelectScreenTest, AtTheStartEveryRowIsOffScreen) {
+    // At the start every row is off screen.
     selectedCharacter = 2;
     Draw(0.0f, 0.0f);
     int coloured = 0;

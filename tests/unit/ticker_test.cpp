@@ -34,7 +34,12 @@ protected:
     }
 };
 
-TEST_F(TickerTest, MovesFortyPixelsASecondAndWrapsOnlyBelowTheThreshold) {
+TEST_F(TickerTest, RestartsAtTheRightEdgeMovesFortyPixelsASecondAndWrapsOnlyBelowTheThreshold) {
+    for (int outside : {6, -1}) {  // rows outside the table fall back to row 0
+        tickerMessage = 2;
+        RestartTicker(outside);
+        EXPECT_EQ(tickerMessage, 0);
+    }
     RestartTicker(3);
     EXPECT_EQ(tickerMessage, 3);
     EXPECT_EQ(tickerX, 812.0f);  // W + 12
@@ -62,21 +67,14 @@ TEST_F(TickerTest, OnTheTitleRowZeroIsFollowedByARandomRowAndOthersByRowZero) {
 }
 
 TEST_F(TickerTest, OtherPhasesPickTheirOwnRow) {
-    for (int row = 0; row < TICKER_ROWS; ++row) {
-        gameState = STATE_INTRO;
-        EXPECT_EQ(WrapFrom(row), 5);
-        gameState = STATE_PLAY;
-        EXPECT_EQ(WrapFrom(row), 5);
-        gameState = STATE_NAME_ENTRY;
-        EXPECT_EQ(WrapFrom(row), 1);
-        gameState = STATE_SELECT;  // like the title: row 0 after any other
-        if (row != 0) {
-            EXPECT_EQ(WrapFrom(row), 0);
-        }
-        gameState = STATE_LEVEL_COMPLETE;
-        if (row != 0) {
-            EXPECT_EQ(WrapFrom(row), 0);
-        }
+    // Select and level-complete behave like the title: row 0 after any other row.
+    const struct {
+        int state, next;
+    } phases[] = {{STATE_INTRO, 5}, {STATE_PLAY, 5}, {STATE_NAME_ENTRY, 1}, {STATE_SELECT, 0}, {STATE_LEVEL_COMPLETE, 0}};
+    for (const auto &phase : phases) {
+        gameState = phase.state;
+        for (int row = phase.next == 0 ? 1 : 0; row < TICKER_ROWS; ++row)
+            EXPECT_EQ(WrapFrom(row), phase.next) << phase.state << " " << row;
     }
 }
 
@@ -89,25 +87,10 @@ TEST_F(TickerTest, KeepsMovingInPhasesThatDoNotShowIt) {
     }
 }
 
-TEST_F(TickerTest, RestartPutsTheRowAtTheRightEdgeAndRefusesRowsOutsideTheTable) {
-    tickerX = -5.0f;
-    RestartTicker(2);
-    EXPECT_EQ(tickerMessage, 2);
-    EXPECT_EQ(tickerX, 812.0f);
-    RestartTicker(6);
-    EXPECT_EQ(tickerMessage, 0);
-    RestartTicker(-1);
-    EXPECT_EQ(tickerMessage, 0);
-}
-
 const std::string HOST = KVRN_SCORE_HOST;
 const std::string TAIL = ". Remember to submit it to " + HOST + " and see if you're best in the world!";
 
-class HighScoreText : public ::testing::Test {
-protected:
-    void SetUp() override { SaveScreensRecords(); }
-    void TearDown() override { RestoreScreensRecords(); }
-};
+using HighScoreText = TickerTest;
 
 TEST_F(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
     highScore = 1234;
