@@ -99,21 +99,6 @@ TEST_F(ParticleFieldTest, AGlowReachingExactlyZeroRespawnsInTheSameFrame) {
     EXPECT_EQ(alive.speed, -1.0f);
 }
 
-TEST_F(ParticleFieldTest, ALifeRisesPeaksAndEndsInAFewSeconds) {
-    SeedRandom(99);
-    Particle spark{};
-    SpawnParticle(spark);
-    const float x = spark.x;
-    float peak = 0.0f, t = 0.0f;
-    while (spark.x == x && spark.glow >= 0.0f && t < 60.0f) {
-        peak = spark.glow > peak ? spark.glow : peak;
-        StepParticle(spark);
-        t += dt;
-    }
-    EXPECT_GT(peak, 1.0f);
-    EXPECT_LT(t, 10.0f);
-}
-
 TEST_F(ParticleFieldTest, ConstructionStaggersTheGlowsAndNumbersTheSparks) {
     ConstructParticleField();
     std::set<int> glows;
