@@ -10,6 +10,7 @@
 
 #include "assets/bitmap_decoder.h"
 #include "game/character.h"
+#include "game/character_tables.h"
 
 namespace {
 
@@ -56,45 +57,22 @@ struct Character {
     PartRect parts[10];
 };
 
-// The three characters' part rectangles, anchors and pivots (parts 1 to 10).
+// The parts of one character as the game's own tables give them: the
+// forearms and shins hang from the part before them, everything else from the body.
+Character FromTables(const char *name, int colourId, int maskId, const CharacterDefinition &definition) {
+    Character c{name, colourId, maskId, {}};
+    for (int part = 1; part < CHARACTER_PARTS; part++) {
+        const PartGeometry &g = definition.geometry[part];
+        const int parent = part == 1 ? 0 : (part % 2 == 0 && part >= 4) ? part - 1 : 1;
+        c.parts[part - 1] = PartRect{part, int(g.u), int(g.v), int(g.w), int(g.h), g.ax, g.ay, g.px, g.py, parent};
+    }
+    return c;
+}
+
 const Character CHARACTERS[] = {
-    {"general", 102, 111, {
-        //part   u    v   w   h     ax    ay     px     py  parent
-        {1,      0,   0, 51, 81, 25.5f, 40.5f,  0.0f,  0.0f, 0},
-        {2,     58,   0, 39, 48, 23.0f, 43.0f, -2.0f, 39.0f, 1},
-        {3,     42, 102, 28, 25,  8.0f, 13.0f, 20.5f, 21.5f, 1},
-        {4,    146,   0, 27, 66, 15.0f,  3.0f,  9.0f, -9.0f, 3},
-        {5,      0,  95, 33, 32, 22.0f, 15.0f, -21.5f, 18.5f, 1},
-        {6,    107,   0, 30, 64, 14.0f,  3.0f, -11.0f, -13.0f, 5},
-        {7,    120, 103, 22, 24,  5.0f,  4.0f,  5.0f, -19.0f, 1},
-        {8,     85,  94, 27, 33,  6.0f,  3.0f,  9.0f, -13.0f, 7},
-        {9,    120, 103, 22, 24,  5.0f,  4.0f, -19.0f, -21.0f, 1},
-        {10,    85,  94, 27, 33,  6.0f,  3.0f,  9.0f, -13.0f, 9},
-    }},
-    {"captain", 109, 112, {
-        {1,      0,   0, 40, 65, 20.0f, 32.5f,  0.0f,  0.0f, 0},
-        {2,     52,   0, 22, 25, 10.0f, 21.0f,  3.0f, 31.0f, 1},
-        {3,     28,  98, 15, 29,  7.0f,  5.0f, 16.0f, 18.5f, 1},
-        {4,    123,   0, 21, 26,  4.0f,  3.0f,  0.0f, -23.0f, 3},
-        {5,      0,  98, 20, 29, 10.0f,  5.0f, -14.0f, 14.5f, 1},
-        {6,     85,   0, 31, 25,  5.0f,  2.0f, -4.0f, -20.0f, 5},
-        {7,     58, 105, 19, 22,  9.0f,  4.0f,  6.0f, -27.0f, 1},
-        {8,     91,  94, 25, 33, 11.0f,  4.0f,  1.0f, -15.0f, 7},
-        {9,     58, 105, 19, 22,  9.0f,  4.0f,  0.0f, -29.0f, 1},
-        {10,    91,  94, 25, 33, 11.0f,  4.0f,  1.0f, -15.0f, 9},
-    }},
-    {"heroine", 114, 115, {
-        {1,      0,   0, 34, 56, 17.0f, 28.0f,  0.0f,  0.0f, 0},
-        {2,     45,   0, 33, 35, 18.0f, 24.0f, -1.0f, 28.0f, 1},
-        {3,     21, 111,  8, 16,  3.0f,  4.0f,  4.0f, 22.0f, 1},
-        {4,    117,   0, 10, 24,  3.0f,  3.0f,  4.0f, -13.0f, 3},
-        {5,      0, 113, 12, 14,  8.0f,  4.0f, -11.0f, 18.0f, 1},
-        {6,     92,   0,  9, 28,  6.0f,  1.0f, -6.0f, -8.0f, 5},
-        {7,     49, 103, 11, 24,  5.0f,  3.0f,  1.0f, -18.0f, 1},
-        {8,    111, 100, 18, 27,  6.0f,  3.0f,  1.0f, -15.0f, 7},
-        {9,     49, 103, 11, 24,  5.0f,  3.0f, -6.0f, -19.0f, 1},
-        {10,    79, 100, 18, 27,  6.0f,  3.0f,  1.0f, -18.0f, 9},
-    }},
+    FromTables("general", 102, 111, CHARACTER_A_DEFINITION),
+    FromTables("captain", 109, 112, CHARACTER_B_DEFINITION),
+    FromTables("heroine", 114, 115, CHARACTER_C_DEFINITION),
 };
 
 class AtlasTest : public ::testing::TestWithParam<int> {};
