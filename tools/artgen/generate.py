@@ -53,8 +53,8 @@ from catalogue import CATALOGUE, BY_ID, ICON_ID, ICON_SIZES, file_name  # noqa: 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(HERE))
 FONT_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
-# This tool's own finished pictures, drawn over the placeholders.
-OWN_MODULES = ["placeholders", "font_strip", "glows", "tower_textures", "logo"]
+# This tool's own finished pictures, drawn before the art_*.py ones.
+OWN_MODULES = ["font_strip", "glows", "tower_textures", "logo"]
 
 
 def collect():
