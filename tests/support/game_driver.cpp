@@ -2,6 +2,9 @@
 #include "tests/support/game_driver.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "common/frame_input.h"
 #include "game/ape.h"
@@ -43,6 +46,11 @@ void Tap(int key) {
 
 Vec3 PlayerPosition() { return WorldPosition(*playerController.character); }
 
+bool Running(const CharacterRecord &record, int slot) {
+    return record.animation.entries == record.animationSet->slots[slot].entries &&
+           record.animation.next == record.animationSet->slots[slot].next;
+}
+
 void StartPlaying() {
     for (int i = 0; i < 3; ++i) {  // title -> select -> intro -> play
         Tap(KEY_SPACE);
@@ -63,4 +71,14 @@ void QuietApe() {
     for (ThrownObject &object : thrownObjects) object.active = 0;
     InitApe(apeController, *apeController.character);
     apeController.throwTimer = -1.0e9f;
+}
+
+void PlayScript(const char *name, ReplayShotCallback checkpoint) {
+    const std::string file = __FILE__;
+    std::ifstream in(file.substr(0, file.rfind("/tests/support/")) + "/tests/scripts/" + name);
+    std::stringstream script;
+    script << in.rdbuf();
+    ASSERT_FALSE(script.str().empty()) << name;
+    int failedLine = 0;
+    EXPECT_TRUE(RunReplayScript(script.str().c_str(), checkpoint, &failedLine)) << name << ":" << failedLine;
 }

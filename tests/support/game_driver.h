@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "common/vec.h"
+#include "game/character.h"
+#include "host/replay.h"
 
 const double FRAME_SECONDS = 1.0 / 30.0;
 
@@ -23,9 +25,13 @@ void Release(int key);
 void Tap(int key);  // down, one frame, up
 
 Vec3 PlayerPosition();
+// Whether the record runs the animation that slot starts.
+bool Running(const CharacterRecord &record, int slot);
 // From the title: space, space (captain), space (skip the intro): level 1 running.
 void StartPlaying();
 // Holds left or right until the player's x passes the given x (frame limit); returns success.
 bool WalkTo(float x);
+// Runs tests/scripts/NAME through the replay interpreter; its "shot" lines call checkpoint.
+void PlayScript(const char *name, ReplayShotCallback checkpoint);
 // Removes every barrel from play and keeps the ape from fetching, for tests that need a quiet tower.
 void QuietApe();

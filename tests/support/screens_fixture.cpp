@@ -33,17 +33,26 @@ void LoadOverlayProjection(int width, int height) {
     glLoadIdentity();
 }
 
-GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
-    uint8_t image[4 * 4 * 4];
-    const uint8_t texel[4] = {r, g, b, a};
-    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
+static GLuint Texture(int side, const uint8_t *texels) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 4, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, image);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
     return name;
+}
+
+GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    uint8_t image[4 * 4 * 4];
+    const uint8_t texel[4] = {r, g, b, a};
+    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
+    return Texture(4, image);
+}
+
+GLuint QuadrantTexture() {
+    const uint8_t image[2 * 2 * 4] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
+    return Texture(2, image);
 }
 
 Rgba PixelAt(int x, int y) {

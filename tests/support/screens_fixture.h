@@ -17,6 +17,9 @@ void LoadOverlayProjection(int width, int height);
 
 // A 4 x 4 texture of one colour.
 GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+// A 2 x 2 texture, sampled without filtering: red and green in its top row
+// (t = 0), blue and white below, so a test sees which corner lands where.
+GLuint QuadrantTexture();
 
 // Colour of the pixel at overlay coordinates (x right, y up from the bottom row).
 Rgba PixelAt(int x, int y);

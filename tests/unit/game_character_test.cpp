@@ -7,16 +7,13 @@
 #include "game/character.h"
 #include "game/character_tables.h"
 #include "game/tower_motion.h"
+#include "tests/support/game_driver.h"
 
 namespace {
 
 class CharacterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ConstructCharacters();
-        frameInput.now = 0.0f;
-        frameInput.dt = 1.0f / 30.0f;
-    }
+    void SetUp() override { frameInput.dt = 1.0f / 30.0f; }
     // Advances the clock by one frame and steps the record's animation.
     void Step(CharacterRecord &record, int frames = 1) {
         for (int i = 0; i < frames; ++i) {
@@ -26,27 +23,7 @@ protected:
     }
 };
 
-bool Running(const CharacterRecord &record, int slot) {
-    return record.animation.entries == record.animationSet->slots[slot].entries &&
-           record.animation.next == record.animationSet->slots[slot].next;
-}
-
 }  // namespace
-
-TEST_F(CharacterTest, ConstructionBuildsQuadsFromTheTableRows) {
-    // Table B, part 2 (head): u 52, v 0, w 22, h 25, anchor (10, 21), pivot (3, 31).
-    const CharacterRecord &b = characterB;
-    EXPECT_FLOAT_EQ(b.vertex[2][0].x, -10.0f);
-    EXPECT_FLOAT_EQ(b.vertex[2][0].y, 21.0f);
-    EXPECT_FLOAT_EQ(b.vertex[2][3].x, 12.0f);
-    EXPECT_FLOAT_EQ(b.vertex[2][3].y, -4.0f);
-    EXPECT_FLOAT_EQ(b.texCoord[2][3].x, 74.0f / 255.0f);
-    EXPECT_FLOAT_EQ(b.texCoord[2][3].y, 25.0f / 127.0f);
-    // Table C: a different shin from its back shin.
-    EXPECT_FLOAT_EQ(characterC.texCoord[10][0].x, 79.0f / 255.0f);
-    EXPECT_FLOAT_EQ(characterC.texCoord[8][0].x, 111.0f / 255.0f);
-    EXPECT_FLOAT_EQ(characterA.drawOrder[6], -1.0f);
-}
 
 TEST_F(CharacterTest, AResetRecordRestsAtTheFootOfTheTowerUntilAnimated) {
     CharacterRecord &c = characterC;

@@ -1,13 +1,12 @@
-// particle_field_test.cpp -- where sparks respawn, how their glow runs, and their start-up spread
+// particle_field_test.cpp -- where sparks respawn, how their glow runs, and their colour
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "assets/particle_field.h"
 #include "assets/slide_show.h"
 #include "common/frame_input.h"
+#include "common/gl.h"
 #include "common/random.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -26,19 +25,6 @@ void ExpectRandomPlaceAndFreshLife(const Particle &spark) {
     EXPECT_EQ(spark.glow, 0.0f);
     EXPECT_NEAR(spark.speed, 0.109f, 0.099f + 1e-6f);
     EXPECT_NEAR(spark.accel, 0.745f, 0.495f + 1e-6f);
-}
-
-TEST_F(ParticleFieldTest, WithoutAStillEveryRespawnIsRandomWithinTheRanges) {
-    SeedRandom(12345);
-    std::set<int> columns;
-    for (int i = 0; i < 2000; ++i) {
-        Particle spark{};
-        spark.index = i % PARTICLE_COUNT;
-        SpawnParticle(spark);
-        ExpectRandomPlaceAndFreshLife(spark);
-        columns.insert(static_cast<int>(spark.x));
-    }
-    EXPECT_GT(columns.size(), 40u);  // spread over the whole width, not one place
 }
 
 TEST_F(ParticleFieldTest, SparksNumberedWithinThePointMapTakeTheirPoints) {
@@ -97,16 +83,19 @@ TEST_F(ParticleFieldTest, AGlowReachingExactlyZeroRespawnsInTheSameFrame) {
     EXPECT_EQ(alive.speed, -1.0f);
 }
 
-TEST_F(ParticleFieldTest, ConstructionStaggersTheGlowsAndNumbersTheSparks) {
-    ConstructParticleField();
-    std::set<int> glows;
-    for (int i = 0; i < PARTICLE_COUNT; ++i) {
-        EXPECT_EQ(particleField[i].index, i);
-        EXPECT_GE(particleField[i].glow, 0.0f);
-        EXPECT_LE(particleField[i].glow, 0.99f + 1e-6f);
-        glows.insert(static_cast<int>(particleField[i].glow * 100.0f + 0.5f));
-    }
-    EXPECT_GT(glows.size(), 50u);
+TEST(ParticleDrawing, ASparkGlowsBluishWhite) {
+    ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, -1}));
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glTranslatef(0.0f, 0.0f, -1.0f);
+    glScalef(4.0f, 4.0f, 1.0f);  // the sprite over the middle of the view
+    DrawParticle(Particle{0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0});
+    const uint8_t *middle = TestPixels() + (24 * 64 + 32) * 4;
+    EXPECT_GT(middle[2], 100);
+    EXPECT_NEAR(middle[0], 0.75 * middle[2], 3.0);
+    EXPECT_NEAR(middle[1], 0.75 * middle[2], 3.0);
+    CloseTestScene();
 }
 
 }  // namespace
