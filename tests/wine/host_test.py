@@ -6,8 +6,8 @@ import unittest
 
 import wine_harness as wh
 
-SAVER = "kvrnpss64.scr"
-SAVER_CLASS = "WindowsScreenSaverClass"
+from wine_harness import SAVER, SAVER_CLASS
+
 KEY = r"HKCU\Software\QuillonCreations\KVRNPSS"
 wine = None
 
@@ -41,14 +41,6 @@ class FullScreen(unittest.TestCase):
         wine.stop_all()
         wine.wait_no_window(SAVER_CLASS, "Screen Saver")
 
-    def start_saver(self, *arguments):
-        wine.move_mouse(500, 400)  # the anchor is taken where the pointer rests at creation
-        saver = wine.start(SAVER, *arguments)
-        # The window exists from inside its creation on; it shows once creation returns.
-        window = wh.poll(lambda: (lambda w: w if w and w.visible else None)(wine.find_window(SAVER_CLASS, "Screen Saver")),
-                         "the saver window shown")
-        return saver, window
-
     def assert_still_running(self, saver, window):
         # A probe round trip comes after the input has reached the saver's queue.
         again = wine.find_window(SAVER_CLASS, "Screen Saver")
@@ -57,7 +49,7 @@ class FullScreen(unittest.TestCase):
         self.assertEqual(again.hwnd, window.hwnd)
 
     def test_window_covers_the_screen_topmost_and_visible_with_its_drawing_window(self):
-        saver, window = self.start_saver("/s")
+        saver, window = wine.start_saver("/s")
         self.assertTrue(window.visible, window)
         self.assertTrue(window.topmost, window)
         self.assertTrue(window.covers_screen(), window)
@@ -69,7 +61,7 @@ class FullScreen(unittest.TestCase):
         self.assertEqual(wine.wait_exit(saver), 0)
 
     def test_ordinary_keys_and_small_moves_keep_it_a_large_move_closes(self):
-        saver, window = self.start_saver("-S")
+        saver, window = wine.start_saver("-S")
         wine.key("a", "Left", "Up", "space", "Return", "z", "5")
         wine.move_mouse_by(3, 1)  # 3 + 1 = 4 pixels: not more than the threshold
         self.assert_still_running(saver, window)
@@ -87,7 +79,7 @@ class FullScreen(unittest.TestCase):
         }
         for name, close in closers.items():
             with self.subTest(name):
-                saver, window = self.start_saver("s", "extra", "text")
+                saver, window = wine.start_saver("s", "extra", "text")
                 try:
                     close()
                     self.assertEqual(wine.wait_exit(saver), 0, name)
@@ -95,7 +87,7 @@ class FullScreen(unittest.TestCase):
                     wine.key_up("Escape")
 
     def test_title_cannot_be_changed_and_other_system_commands_go_on(self):
-        saver, window = self.start_saver("/s")
+        saver, window = wine.start_saver("/s")
         code, out = wine.run(wh.program("window_probe.exe"), "settext", window.hwnd, "Renamed")
         self.assertEqual((code, out.strip()), (0, "Screen Saver"))
         self.assertIsNotNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
@@ -105,12 +97,12 @@ class FullScreen(unittest.TestCase):
     def test_power_and_activation_loss_close_it(self):
         for message, wparam in ((0x0218, 7), (0x001C, 0)):  # WM_POWERBROADCAST, WM_ACTIVATEAPP(FALSE)
             with self.subTest(message=message):
-                saver, window = self.start_saver("/s")
+                saver, window = wine.start_saver("/s")
                 self.assertTrue(wine.post(window.hwnd, message, wparam, 0))
                 self.assertEqual(wine.wait_exit(saver), 0)
 
     def test_second_instance_ends_at_once_and_the_first_keeps_running(self):
-        first, window = self.start_saver("/s")
+        first, window = wine.start_saver("/s")
         code, _ = wine.run(SAVER, "/s")
         self.assertEqual(code, 0)
         self.assert_still_running(first, window)

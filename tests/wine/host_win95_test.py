@@ -7,8 +7,8 @@ import unittest
 
 import wine_harness as wh
 
-SAVER = "kvrnpss64.scr"
-SAVER_CLASS = "WindowsScreenSaverClass"
+from wine_harness import SAVER, SAVER_CLASS
+
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 wine = None
 
@@ -43,14 +43,6 @@ def use_password(on):
     wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", "REG_DWORD", "/d", "1" if on else "0", "/f")
 
 
-def start_saver():
-    wine.move_mouse(500, 400)
-    saver = wine.start(SAVER, "/s")
-    window = wh.poll(lambda: (lambda w: w if w and w.visible else None)(wine.find_window(SAVER_CLASS, "Screen Saver")),
-                     "the saver window shown")
-    return saver, window
-
-
 class Windows95Family(unittest.TestCase):
     def setUp(self):
         for name in ("password_calls.txt", "password_answer.txt"):
@@ -64,7 +56,7 @@ class Windows95Family(unittest.TestCase):
 
     def test_without_password_protection_a_click_closes_at_once(self):
         use_password(False)
-        saver, _ = start_saver()
+        saver, _ = wine.start_saver("/s")
         wine.click(1)
         self.assertEqual(wine.wait_exit(saver), 0)
         self.assertEqual(calls(), [])
@@ -72,7 +64,7 @@ class Windows95Family(unittest.TestCase):
     def test_verifier_gates_the_close_and_a_retry_within_200_ms_is_refused_unasked(self):
         use_password(True)
         answer("refuse-again")  # refuses, and posts a second close request at once
-        saver, window = start_saver()
+        saver, window = wine.start_saver("/s")
         wine.click(1)
         wh.poll(lambda: calls() == ["refuse-again"], "the verifier's first answer")
         refused_at = time.monotonic()

@@ -51,24 +51,9 @@ WS_TABSTOP = 0x00010000
 WS_GROUP = 0x00020000
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
+def assert_that(condition, message):
     if not condition:
-        raise Failure(message)
-
-
-def wait_until(what, probe, seconds=WAIT_SECONDS):
-    deadline = time.monotonic() + seconds
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(POLL_SECONDS)
+        raise wh.HarnessError(message)
 
 
 class Control:
@@ -102,7 +87,7 @@ class DialogSession(wh.WineSession):
         return self
 
     def reg_ok(self, *args):
-        check(self.reg(*args) == 0, "reg " + " ".join(args))
+        assert_that(self.reg(*args) == 0, "reg " + " ".join(args))
 
     def settings(self):
         """The settings key's values as {name: int or str}, or None when the key is missing."""
@@ -128,11 +113,11 @@ class DialogSession(wh.WineSession):
         return [Control(line.split("|", 6)) for line in out.splitlines()[1:]]
 
     def control(self, title, control_id):
-        controls = wait_until("window " + title, lambda: self.window(title))
+        controls = wh.poll(lambda: self.window(title), "window " + title, WAIT_SECONDS)
         for control in controls:
             if control.id == control_id:
                 return control
-        raise Failure("no control %d in %s" % (control_id, title))
+        raise wh.HarnessError("no control %d in %s" % (control_id, title))
 
     def click_control(self, title, control_id):
         control = self.control(title, control_id)
@@ -199,24 +184,24 @@ class CaptureServer:
 
 def open_dialog(wine, program, *arguments):
     process = wine.start(program, *arguments)
-    wait_until("the settings dialog", lambda: wine.window(TITLE))
+    wh.poll(lambda: wine.window(TITLE), "the settings dialog", WAIT_SECONDS)
     return process
 
 
 def end_dialog(wine, process, button):
     wine.click_control(TITLE, button)
     code = wine.wait_exit(process, WAIT_SECONDS)
-    check(code == 1, "dialog ended with %s, expected 1" % code)
+    assert_that(code == 1, "dialog ended with %s, expected 1" % code)
 
 
 def dismiss_message(wine, caption, text):
-    controls = wait_until("message box " + caption, lambda: wine.window(caption))
+    controls = wh.poll(lambda: wine.window(caption), "message box " + caption, WAIT_SECONDS)
     texts = [c.text for c in controls if c.cls == "Static" and c.text]
-    check(text in texts, "%s shows %r, expected %r" % (caption, texts, text))
+    assert_that(text in texts, "%s shows %r, expected %r" % (caption, texts, text))
     buttons = [c for c in controls if c.cls == "Button"]
-    check(len(buttons) == 1 and buttons[0].text == "OK", "%s buttons: %r" % (caption, [b.text for b in buttons]))
+    assert_that(len(buttons) == 1 and buttons[0].text == "OK", "%s buttons: %r" % (caption, [b.text for b in buttons]))
     wine.click_control(caption, buttons[0].id)
-    wait_until(caption + " to close", lambda: wine.window(caption) is None)
+    wh.poll(lambda: wine.window(caption) is None, caption + " to close", WAIT_SECONDS)
 
 
 def scenario_shows(wine):
@@ -224,28 +209,28 @@ def scenario_shows(wine):
     for arguments in (["/c"], []):
         process = open_dialog(wine, wine.args.saver, *arguments)
         controls = wine.window(TITLE)
-        check(len(controls) == len(TEMPLATE), "%d controls, expected %d" % (len(controls), len(TEMPLATE)))
+        assert_that(len(controls) == len(TEMPLATE), "%d controls, expected %d" % (len(controls), len(TEMPLATE)))
         for control, (cid, cls, style, text) in zip(controls, TEMPLATE):
             where = "control %d (%r)" % (cid, text)
-            check(control.id == cid, where + ": id %d" % control.id)
-            check(control.cls == cls, where + ": class " + control.cls)
-            check(control.style & 0x1F == style, where + ": style %08X" % control.style)
-            check(bool(control.style & WS_TABSTOP) == (cls == "Button"), where + ": tab stop")
-            check(bool(control.style & WS_GROUP) == (style == 0x01 and cls == "Static"), where + ": group")
+            assert_that(control.id == cid, where + ": id %d" % control.id)
+            assert_that(control.cls == cls, where + ": class " + control.cls)
+            assert_that(control.style & 0x1F == style, where + ": style %08X" % control.style)
+            assert_that(bool(control.style & WS_TABSTOP) == (cls == "Button"), where + ": tab stop")
+            assert_that(bool(control.style & WS_GROUP) == (style == 0x01 and cls == "Static"), where + ": group")
             if text is not None:
-                check(control.text == text, where + ": text %r" % control.text)
+                assert_that(control.text == text, where + ": text %r" % control.text)
         line = controls[5].text
-        check(line == "Current high score is 0 by Quillon!", "high-score line %r" % line)
-        check(controls[2].check == 1 and controls[3].check == 1, "both options checked on a fresh registry")
+        assert_that(line == "Current high score is 0 by Quillon!", "high-score line %r" % line)
+        assert_that(controls[2].check == 1 and controls[3].check == 1, "both options checked on a fresh registry")
         end_dialog(wine, process, 2)
-        check(wine.settings() is None, "Cancel created the settings key")
+        assert_that(wine.settings() is None, "Cancel created the settings key")
 
     # Stored values replace the defaults when the dialog opens.
     wine.seed(4321, "ZED9", 1, 0, full_detail=0, lighting_fx=1)
     process = open_dialog(wine, wine.args.saver, "/c")
-    check(wine.control(TITLE, 1003).text == "Current high score is 4321 by ZED9!",
+    assert_that(wine.control(TITLE, 1003).text == "Current high score is 4321 by ZED9!",
           "stored high-score line %r" % wine.control(TITLE, 1003).text)
-    check(wine.control(TITLE, 1000).check == 0 and wine.control(TITLE, 1001).check == 1,
+    assert_that(wine.control(TITLE, 1000).check == 0 and wine.control(TITLE, 1001).check == 1,
           "check marks follow the stored options")
     end_dialog(wine, process, 2)
 
@@ -254,30 +239,30 @@ def scenario_ok_cancel(wine):
     """Cancel leaves the registry alone; OK writes every value, the options as toggled."""
     process = open_dialog(wine, wine.args.saver, "/c")
     wine.click_control(TITLE, 1000)
-    wait_until("Full Detail unchecked", lambda: wine.control(TITLE, 1000).check == 0)
+    wh.poll(lambda: wine.control(TITLE, 1000).check == 0, "Full Detail unchecked", WAIT_SECONDS)
     end_dialog(wine, process, 2)
-    check(wine.settings() is None, "Cancel after a toggle wrote the registry")
+    assert_that(wine.settings() is None, "Cancel after a toggle wrote the registry")
 
     process = open_dialog(wine, wine.args.saver, "/c")
     wine.click_control(TITLE, 1001)
-    wait_until("Lighting FX unchecked", lambda: wine.control(TITLE, 1001).check == 0)
+    wh.poll(lambda: wine.control(TITLE, 1001).check == 0, "Lighting FX unchecked", WAIT_SECONDS)
     for _ in range(2):  # toggled twice: back where it was
         mark = wine.control(TITLE, 1000).check
         wine.click_control(TITLE, 1000)
-        wait_until("Full Detail toggled", lambda: wine.control(TITLE, 1000).check == 1 - mark)
+        wh.poll(lambda: wine.control(TITLE, 1000).check == 1 - mark, "Full Detail toggled", WAIT_SECONDS)
     end_dialog(wine, process, 1)
     expected = {"Harlan Voss": 0, "Full Detail": 1, "Lighting FX": 0, "HiScore": 0, "HiScore Ch": 0,
                 "HiScore Name": "Quillon"}
     stored = wine.settings()
-    check(stored == expected, "OK stored %r, expected %r" % (stored, expected))
+    assert_that(stored == expected, "OK stored %r, expected %r" % (stored, expected))
 
     # Cancel after toggling again leaves what OK stored.
     process = open_dialog(wine, wine.args.saver, "/c")
-    check(wine.control(TITLE, 1001).check == 0, "stored Lighting FX 0 shows unchecked")
+    assert_that(wine.control(TITLE, 1001).check == 0, "stored Lighting FX 0 shows unchecked")
     wine.click_control(TITLE, 1001)
-    wait_until("Lighting FX checked", lambda: wine.control(TITLE, 1001).check == 1)
+    wh.poll(lambda: wine.control(TITLE, 1001).check == 1, "Lighting FX checked", WAIT_SECONDS)
     end_dialog(wine, process, 2)
-    check(wine.settings() == expected, "Cancel changed the stored values")
+    assert_that(wine.settings() == expected, "Cancel changed the stored values")
 
 
 def scenario_submit(wine):
@@ -287,20 +272,20 @@ def scenario_submit(wine):
         wine.seed(1250, "ZED", 2, 0)
         process = open_dialog(wine, wine.args.saver, "/c")
         wine.click_control(TITLE, 1002)
-        requests = wait_until("the request", server.finished)
-        check(requests == [REQUEST_ZED], "request bytes %r" % requests)
-        wait_until("the flag stored", lambda: (wine.settings() or {}).get("Harlan Voss") == 1)
+        requests = wh.poll(server.finished, "the request", WAIT_SECONDS)
+        assert_that(requests == [REQUEST_ZED], "request bytes %r" % requests)
+        wh.poll(lambda: (wine.settings() or {}).get("Harlan Voss") == 1, "the flag stored", WAIT_SECONDS)
         page = "http://127.0.0.1/kvrn/hiscores.php"
-        wait_until("the page opened", lambda: wine.pages() == [page])
+        wh.poll(lambda: wine.pages() == [page], "the page opened", WAIT_SECONDS)
 
         wine.click_control(TITLE, 1002)
         dismiss_message(wine, "Trying to cheat?",
                         "You've already submitted this score! Beat the score and try again!")
-        wait_until("the page opened again", lambda: wine.pages() == [page, page])
-        check(server.count() == 1, "the refused press connected to the server")
+        wh.poll(lambda: wine.pages() == [page, page], "the page opened again", WAIT_SECONDS)
+        assert_that(server.count() == 1, "the refused press connected to the server")
         end_dialog(wine, process, 2)
         stored = wine.settings()
-        check(stored["Harlan Voss"] == 1 and stored["HiScore"] == 1250 and stored["HiScore Name"] == "ZED",
+        assert_that(stored["Harlan Voss"] == 1 and stored["HiScore"] == 1250 and stored["HiScore Name"] == "ZED",
               "stored after submission: %r" % stored)
     finally:
         server.close()
@@ -312,9 +297,9 @@ def scenario_dns(wine):
     wine.click_control(TITLE, 1002)
     dismiss_message(wine, "DNS Error",
                     "Error looking up host address!\nMake sure you're connected to the internet and try again.")
-    wait_until("the page opened", lambda: wine.pages() == ["http://kvrn-scores.invalid/kvrn/hiscores.php"])
+    wh.poll(lambda: wine.pages() == ["http://kvrn-scores.invalid/kvrn/hiscores.php"], "the page opened", WAIT_SECONDS)
     end_dialog(wine, process, 2)
-    check(wine.settings() is None, "a failed submission wrote the registry")
+    assert_that(wine.settings() is None, "a failed submission wrote the registry")
 
 
 SCENARIOS = {"shows": scenario_shows, "ok_cancel": scenario_ok_cancel, "submit": scenario_submit,
@@ -332,7 +317,7 @@ def main():
     try:
         with DialogSession(args) as wine:
             SCENARIOS[args.scenario](wine)
-    except (Failure, wh.HarnessError) as failure:
+    except wh.HarnessError as failure:
         print("FAIL %s: %s" % (args.scenario, failure))
         return 1
     print("PASS " + args.scenario)

@@ -12,7 +12,6 @@
 #       assert wine.wait_exit(saver) == 0     # signed exit code (-1, not 255)
 #       code, out = wine.run(wh.program("window_probe.exe"), "foreground")
 #       values = wine.reg_query(r"HKCU\Software\QuillonCreations\KVRNPSS")       # {name: (type, text)}
-#       wine.screenshot("/tmp/shot.png"); wine.pixel(10, 10)  # -> (r, g, b)
 #
 # Nothing waits by a fixed sleep: `poll(condition, what, timeout)` retries until the
 # condition holds and fails with `what` after a generous limit. Every session gets its
@@ -31,6 +30,8 @@ import subprocess
 import tempfile
 import time
 
+SAVER = "kvrnpss64.scr"  # the saver's name once installed
+SAVER_CLASS = "WindowsScreenSaverClass"
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64" if os.path.exists("/usr/lib/wine/wineserver64") else "/usr/lib/wine/wineserver"
 DEFAULT_TIMEOUT = 60.0
@@ -252,6 +253,15 @@ class WineSession:
                                 stderr=subprocess.DEVNULL, cwd=self.install_dir, timeout=timeout)
         return signed_exit_code(result.returncode), result.stdout.decode("latin-1").replace("\r", "")
 
+    def start_saver(self, *arguments):
+        """Starts the installed saver with the pointer parked (the close rules take their anchor where it
+        rests at creation) and waits until its full-screen window shows; returns (process, WindowInfo)."""
+        self.move_mouse(500, 400)
+        saver = self.start(SAVER, *arguments)
+        window = poll(lambda: (lambda w: w if w and w.visible else None)(self.find_window(SAVER_CLASS, "Screen Saver")),
+                      "the saver window shown")
+        return saver, window
+
     def wait_exit(self, process, timeout=DEFAULT_TIMEOUT):
         try:
             return signed_exit_code(process.wait(timeout))
@@ -337,17 +347,3 @@ class WineSession:
 
     def click(self, button=1):
         self.xdotool("click", button)
-
-    def screenshot(self, path):
-        subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root", path], check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        return path
-
-    def pixel(self, x, y):
-        """The screen's colour at (x, y) as (r, g, b)."""
-        out = subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root", "-crop",
-                              "1x1+%d+%d" % (x, y), "-depth", "8", "txt:-"], stdout=subprocess.PIPE,
-                             stderr=subprocess.DEVNULL, check=True).stdout.decode()
-        match = re.search(r"\((\d+),(\d+),(\d+)", out.splitlines()[-1])
-        return tuple(int(v) for v in match.groups())
-
