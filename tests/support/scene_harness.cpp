@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -56,3 +57,51 @@ const char *SaveTestShot(const char *name) {
 }
 
 const uint8_t *TestPixels() { return ReadOffscreenPixels(); }
+
+void LoadOverlayProjection(int width, int height) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+static GLuint Texture(int side, const uint8_t *texels) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    return name;
+}
+
+GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    uint8_t image[4 * 4 * 4];
+    const uint8_t texel[4] = {r, g, b, a};
+    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
+    return Texture(4, image);
+}
+
+GLuint QuadrantTexture() {
+    const uint8_t image[2 * 2 * 4] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
+    return Texture(2, image);
+}
+
+Rgba PixelAt(int x, int y) {
+    uint8_t p[4] = {};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+    return Rgba{p[0], p[1], p[2], p[3]};
+}
+
+bool IsRed(Rgba p) { return p.r > 200 && p.g < 60 && p.b < 60; }
+bool IsBlack(Rgba p) { return p.r < 8 && p.g < 8 && p.b < 8; }
+
+int LitPixelCount() {
+    const uint8_t *pixels = ReadOffscreenPixels();
+    const int total = OffscreenWidth() * OffscreenHeight();
+    int lit = 0;
+    for (int i = 0; i < total; ++i)
+        if (pixels[i * 4] >= 8 || pixels[i * 4 + 1] >= 8 || pixels[i * 4 + 2] >= 8) ++lit;
+    return lit;
+}

@@ -1,7 +1,9 @@
-// scene_harness.h -- an offscreen scene for tests: context, start-up with chosen options, frames and screenshots
+// scene_harness.h -- an offscreen scene for tests: start-up with chosen options, frames, pixel probes and screenshots
 #pragma once
 
 #include <cstdint>
+
+#include "common/gl.h"
 
 struct TestSceneOptions {
     int width = 640;
@@ -27,3 +29,21 @@ const char *SaveTestShot(const char *name);
 
 // Row 0 at the top, RGBA; valid until the next read.
 const uint8_t *TestPixels();
+
+struct Rgba {
+    uint8_t r, g, b, a;
+};
+
+// The pixel-unit projection of the overlay (origin at the bottom-left corner).
+void LoadOverlayProjection(int width, int height);
+// A 4 x 4 texture of one colour.
+GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+// A 2 x 2 texture, sampled without filtering: red and green in its top row
+// (t = 0), blue and white below, so a test sees which corner lands where.
+GLuint QuadrantTexture();
+// Colour of the pixel at overlay coordinates (x right, y up from the bottom row).
+Rgba PixelAt(int x, int y);
+bool IsRed(Rgba p);
+bool IsBlack(Rgba p);
+// Pixels of the whole frame that are not black.
+int LitPixelCount();

@@ -25,20 +25,6 @@ protected:
 
 }  // namespace
 
-TEST_F(CharacterTest, AResetRecordRestsAtTheFootOfTheTowerUntilAnimated) {
-    CharacterRecord &c = characterC;
-    c.value[3] = 40.0f;
-    c.facingLeft = 1;
-    c.holdingRope = 1;
-    StartAnimation(c, SLOT_RUN);
-    ResetCharacter(c);
-    EXPECT_FLOAT_EQ(WorldPosition(c).x, -7.0f);
-    EXPECT_EQ(c.facingLeft, 0);
-    EXPECT_EQ(c.holdingRope, 0);
-    Step(c, 30);
-    for (float v : c.value) EXPECT_EQ(v, 0.0f);
-}
-
 TEST_F(CharacterTest, AnimationJumpRisesAndFallsOverOnePointThreeSeconds) {
     CharacterRecord &b = characterB;
     frameInput.dt = 1.0f / 32.0f;  // exact in binary, so the frame times are too

@@ -8,7 +8,6 @@
 #include "host/offscreen_context.h"
 #include "tests/support/game_driver.h"
 #include "tests/support/scene_harness.h"
-#include "tests/support/screens_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "game/game_state.h"
 #include "game/player.h"
 #include "render/screens_hud.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ class HudTest : public ::testing::Test {
 protected:
     CharacterRecord record{};
     void SetUp() override {
-        ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
+        ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
         textures.slots[TEXTURE_MASK_CAPTAIN] = SolidTexture(0, 0, 0, 255);    // mask: the figure covers the whole icon
         textures.slots[TEXTURE_COLOUR_CAPTAIN] = SolidTexture(255, 0, 0, 255);  // colour: a red figure
         record.colourSlot = TEXTURE_COLOUR_CAPTAIN;
@@ -44,7 +44,7 @@ protected:
         flow.gameState = STATE_PLAY;
         frameInput.dt = 0.0f;
     }
-    void TearDown() override { CloseScreensContext(); }
+    void TearDown() override { CloseTestScene(); }
     void DrawOnBlue() {
         glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

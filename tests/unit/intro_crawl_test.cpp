@@ -4,7 +4,7 @@
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
 #include "common/frame_input.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ const int WIDTH = 320, HEIGHT = 240;
 class IntroCrawlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
+        ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
         textures.slots[TEXTURE_CRAWL_CAPTAIN] = QuadrantTexture();
         textures.slots[TEXTURE_CRAWL_HEROINE] = SolidTexture(0, 255, 0, 255);
         textures.slots[TEXTURE_CRAWL_GENERAL] = SolidTexture(255, 255, 255, 0);  // a story with nothing written
@@ -21,7 +21,7 @@ protected:
         intro.crawlPosition = 0.0f;  // the near edge at the middle of the view
         frameInput.dt = 0.0f;
     }
-    void TearDown() override { CloseScreensContext(); }
+    void TearDown() override { CloseTestScene(); }
     // One crawl frame in eye coordinates, as the renderer draws it.
     Rgba DrawCrawlFrame(int x, int y) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

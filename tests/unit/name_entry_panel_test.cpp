@@ -10,7 +10,7 @@
 #include "game/game_state.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ const int FIELD_Y = (HEIGHT - 100) / 2;
 class NameEntryPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
+        ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
         for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
         textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 0);  // a clear banner, so only the field shows
         LoadFont();
@@ -32,7 +32,7 @@ protected:
     void TearDown() override {
         flow.gameState = STATE_TITLE;
         std::strcpy(settings.highScoreName, "Quillon");
-        CloseScreensContext();
+        CloseTestScene();
     }
     // Lit pixels of each of the ten places, as the panel draws them.
     std::vector<int> PanelPlaces(const char *name) {

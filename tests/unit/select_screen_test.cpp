@@ -5,7 +5,7 @@
 #include "common/frame_input.h"
 #include "game/game_state.h"
 #include "render/screens_hud.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ bool IsBarBlue(Rgba p) { return p.r < 30 && p.g > 100 && p.g < 160 && p.b > 220;
 class SelectScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
+        ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
         for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
         textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 255);
         for (int slot = TEXTURE_PORTRAIT_CAPTAIN; slot <= TEXTURE_PORTRAIT_GENERAL; ++slot) textures.slots[slot] = SolidTexture(255, 0, 0, 255);
@@ -27,7 +27,7 @@ protected:
     void TearDown() override {
         flow.gameState = STATE_TITLE;
         flow.selectedCharacter = 0;
-        CloseScreensContext();
+        CloseTestScene();
     }
     void Draw(float slideBefore, float frameTime) {
         overlay.selectSlide = slideBefore;

@@ -13,7 +13,7 @@
 #include "common/frame_input.h"
 #include "common/random.h"
 #include "render/frame_renderer.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ class SlideShowTest : public ::testing::Test {
 protected:
     bool onTitle = true;
     void SetUp() override {
-        ASSERT_TRUE(OpenScreensContext(320, 240));
+        ASSERT_TRUE(OpenTestScene(TestSceneOptions{320, 240}));
         view.overviewFactor = 1.0f;
         frameInput.dt = 0.1f;
         // Sparks far off screen with a steady glow, so only the still shows.
@@ -91,7 +91,7 @@ protected:
         SetUpSlideShow();
         slideShow.caption.count = 0;
     }
-    void TearDown() override { CloseScreensContext(); }
+    void TearDown() override { CloseTestScene(); }
     // Runs the per-frame step up to the given time.
     void StepUntil(float until) {
         while (frameInput.now + frameInput.dt * 0.5f < until) {

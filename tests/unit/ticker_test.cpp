@@ -11,7 +11,7 @@
 #include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
-#include "tests/support/screens_fixture.h"
+#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -49,9 +49,18 @@ TEST_F(TickerTest, RestartsAtTheRightEdgeMovesFortyPixelsASecondAndWrapsOnlyBelo
     EXPECT_EQ(overlay.tickerMessage, 3);
 }
 
-TEST_F(TickerTest, OnTheTitleRowZeroIsFollowedByARandomRowAndOthersByRowZero) {
-    for (int row = 1; row < TICKER_ROWS; ++row) EXPECT_EQ(WrapFrom(row), 0) << row;
-
+TEST_F(TickerTest, EachPhasePicksItsRowOnAWrapAndTheTitleDrawsARandomOneAfterRowZero) {
+    // Title, select and level complete: row 0 after any other row.
+    const struct {
+        int state, next;
+    } phases[] = {{STATE_TITLE, 0},      {STATE_SELECT, 0}, {STATE_LEVEL_COMPLETE, 0},
+                  {STATE_INTRO, 5},      {STATE_PLAY, 5},   {STATE_NAME_ENTRY, 1}};
+    for (const auto &phase : phases) {
+        flow.gameState = phase.state;
+        for (int row = phase.next == 0 ? 1 : 0; row < TICKER_ROWS; ++row)
+            EXPECT_EQ(WrapFrom(row), phase.next) << phase.state << " " << row;
+    }
+    flow.gameState = STATE_TITLE;
     std::set<int> next;
     SeedRandom(31337);
     for (int i = 0; i < 200; ++i) {
@@ -64,55 +73,25 @@ TEST_F(TickerTest, OnTheTitleRowZeroIsFollowedByARandomRowAndOthersByRowZero) {
     EXPECT_EQ(next, (std::set<int>{0, 1, 2, 3, 4}));  // row 0 may repeat; row 5 never comes
 }
 
-TEST_F(TickerTest, OtherPhasesPickTheirOwnRow) {
-    // Select and level-complete behave like the title: row 0 after any other row.
+TEST(HighScoreText, NamesTheScoreTheHolderAndTheSiteAndNeverRunsPastTheName) {
+    const std::string tail = std::string(". Remember to submit it to ") + KVRN_SCORE_HOST + " and see if you're best in the world!";
     const struct {
-        int state, next;
-    } phases[] = {{STATE_INTRO, 5}, {STATE_PLAY, 5}, {STATE_NAME_ENTRY, 1}, {STATE_SELECT, 0}, {STATE_LEVEL_COMPLETE, 0}};
-    for (const auto &phase : phases) {
-        flow.gameState = phase.state;
-        for (int row = phase.next == 0 ? 1 : 0; row < TICKER_ROWS; ++row)
-            EXPECT_EQ(WrapFrom(row), phase.next) << phase.state << " " << row;
+        int32_t score;
+        char name[HIGH_SCORE_NAME_SIZE];
+        const char *text;
+    } cases[] = {
+        {1234, "Quillon", "Current high score is 1234 by Quillon"},
+        {-2147483647 - 1, "", "Current high score is -2147483648 by "},
+        // Twelve bytes without a terminator, as a damaged registry value could leave them.
+        {7, {'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z'}, "Current high score is 7 by ZZZZZZZZZZZZ"},
+        {7, {'%', 's', '%', 'n', '\x7f', '\xff', '\x01', 'a', 0, 'b', 'c', 0}, "Current high score is 7 by %s%n\x7f\xff\x01" "a"},
+    };
+    for (const auto &c : cases) {
+        settings.highScore = c.score;
+        std::memcpy(settings.highScoreName, c.name, HIGH_SCORE_NAME_SIZE);
+        FormatHighScoreText();
+        EXPECT_EQ(std::string(overlay.highScoreText), c.text + tail);
     }
-}
-
-TEST_F(TickerTest, KeepsMovingInPhasesThatDoNotShowIt) {
-    for (int state : {STATE_SELECT, STATE_LEVEL_COMPLETE, STATE_PLAY}) {
-        flow.gameState = state;
-        RestartTicker(5);
-        for (int i = 0; i < 10; ++i) AdvanceTicker();
-        EXPECT_FLOAT_EQ(overlay.tickerX, 812.0f - 200.0f);
-    }
-}
-
-const std::string HOST = KVRN_SCORE_HOST;
-const std::string TAIL = ". Remember to submit it to " + HOST + " and see if you're best in the world!";
-
-using HighScoreText = TickerTest;
-
-TEST_F(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
-    settings.highScore = 1234;
-    std::strcpy(settings.highScoreName, "Quillon");
-    FormatHighScoreText();
-    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is 1234 by Quillon" + TAIL);
-    settings.highScore = -2147483647 - 1;
-    settings.highScoreName[0] = 0;
-    FormatHighScoreText();
-    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is -2147483648 by " + TAIL);
-}
-
-TEST_F(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
-    settings.highScore = 7;
-    // Twelve bytes and no terminator, as a damaged registry value could leave it.
-    std::memset(settings.highScoreName, 'Z', HIGH_SCORE_NAME_SIZE);
-    FormatHighScoreText();
-    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is 7 by ZZZZZZZZZZZZ" + TAIL);
-    EXPECT_LT(std::strlen(overlay.highScoreText), static_cast<size_t>(HIGH_SCORE_TEXT_SIZE));
-
-    const char odd[HIGH_SCORE_NAME_SIZE] = {'%', 's', '%', 'n', '\x7f', '\xff', '\x01', 'a', 0, 'b', 'c', 0};
-    std::memcpy(settings.highScoreName, odd, sizeof odd);
-    FormatHighScoreText();
-    EXPECT_EQ(std::string(overlay.highScoreText), std::string("Current high score is 7 by %s%n\x7f\xff\x01") + "a" + TAIL);
 }
 
 }  // namespace

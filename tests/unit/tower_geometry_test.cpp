@@ -10,7 +10,6 @@
 #include "render/tower_geometry.h"
 #include "tests/support/feedback_capture.h"
 #include "tests/support/scene_harness.h"
-#include "tests/support/screens_fixture.h"
 
 namespace {
 
