@@ -16,15 +16,8 @@
 #include "render/tower_geometry.h"
 #include "settings/settings_store.h"
 
-struct TextureSlotEntry {
-    int slot;
-    int bitmapId;
-    int width, height;
-    int alphaMode;
-};
-
 // In load order. TEXTURE_STILL holds bitmap 116 only until the slide show puts its first still there.
-static const TextureSlotEntry textureTable[TEXTURE_SLOT_COUNT] = {
+const TextureSlotEntry textureTable[TEXTURE_SLOT_COUNT] = {
     // slot                      bitmap  width height  alpha mode
     {TEXTURE_LOGO,               101,    256,   32,   ALPHA_COLOUR_KEY},
     {TEXTURE_PORTRAIT_CAPTAIN,   128,     64,  128,   ALPHA_COLOUR_KEY},
