@@ -77,7 +77,7 @@ const Character CHARACTERS[] = {
 
 class AtlasTest : public ::testing::TestWithParam<int> {};
 
-// Sizes and storage formats of every picture are checked in resources_test.
+// The sizes the game expects of every picture are checked in resources_test.
 TEST_P(AtlasTest, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
     const Character &c = CHARACTERS[GetParam()];
     Picture colour = Load(c.colourId), mask = Load(c.maskId);
@@ -168,7 +168,7 @@ TEST(PortraitArt, EachCharacterStandsOnTheKeyColour) {
     }
 }
 
-// The slide show's stills and their point maps (red counts are in resources_test).
+// The slide show's stills and their point maps.
 const int STILLS[][2] = {
     //still points
     {121, 122}, {123, 124}, {116, 117}, {137, 138}, {141, 142}, {143, 144},
