@@ -7,6 +7,7 @@
 #include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "game/rope_cage.h"
+#include "render/torches.h"
 #include "render/tower_geometry.h"
 #include "tests/support/feedback_capture.h"
 #include "tests/support/scene_harness.h"
@@ -45,26 +46,15 @@ TEST_F(TowerGeometry, UnitBoxesHaveNoBackAndOnlyTheClosedOneABottom) {
     EXPECT_EQ(InsideBox(closed, Span(-1, 1, -1, -1, -1, 1)).size(), 2u) << "bottom";
 }
 
-TEST_F(TowerGeometry, TowerPiecesCoverTheirSpansAndStairsClimbTowardTheirOrigin) {
+TEST_F(TowerGeometry, TorchesHangOnBlockFacesAndStairsClimbTowardTheirOrigin) {
     const auto tower = CaptureFeedback([] { glCallList(TOWER_LIST); });
-    const struct {
-        const char *name;
-        Box3 span;
-    } pieces[] = {
-        {"floor slab 1", Span(-8, 8, -1.5f, 1.5f, -1, 1)},     {"floor slab 2", Span(-8, 8, 1.5f, 4.5f, -3, -1)},
-        {"floor slab 3a", Span(-8, 8, 4.5f, 7.5f, -5, -3)},    {"floor slab 3b", Span(-8, 8, 4.5f, 7.5f, -7, -5)},
-        {"floor slab 4", Span(-8, 1, 7.5f, 10.5f, -7, -5)},    {"front block 0", Span(-8, 3, -1.5f, 1.5f, 1, 2)},
-        {"front block 1", Span(-3, 8, 1.5f, 4.5f, -1, 0)},     {"front block 2", Span(-8, 3, 4.5f, 7.5f, -3, -2)},
-        {"front block 3", Span(-3, 1, 7.5f, 10.5f, -5, -4)},   {"stair flight 0", Span(3, 5.5f, -1.5f, 1, 1, 2)},
-        {"stair flight 1", Span(-5.5f, -3, 1.5f, 4, -1, 0)},   {"stair flight 2", Span(3, 5.5f, 4.5f, 7, -3, -2)},
-        {"stair flight 3", Span(-5.5f, -3, 7.5f, 10, -5, -4)}, {"top plate", Span(0.9f, 8.1f, 14.75f, 15.25f, -7.5f, -4.5f)},
-        {"a front post", Span(0.975f, 1.225f, 7.45f, 15.05f, -4.875f, -4.625f)},
-        {"a rear post", Span(7.775f, 8.025f, 7.45f, 15.05f, -7.375f, -7.125f)},
-    };
-    for (const auto &piece : pieces) {
-        const auto inside = InsideBox(tower, piece.span);
-        ASSERT_GE(inside.size(), 8u) << piece.name;
-        ExpectBox(BoundsOf(inside), piece.span, piece.name);
+    // Each torch sits on the front face of a block, half a unit below the block's top edge.
+    for (const Torch &torch : torches) {
+        const Vec3 &t = torch.position;
+        const auto face = InsideBox(tower, Span(-8, 8, t.y - 3.0f, t.y + 0.5f, t.z, t.z));
+        EXPECT_NEAR(BoundsOf(face).high.y, t.y + 0.5f, 2e-3f) << t.x << ", " << t.y << ", " << t.z;
+        EXPECT_LE(BoundsOf(face).low.x, t.x) << t.x << ", " << t.y << ", " << t.z;
+        EXPECT_GE(BoundsOf(face).high.x, t.x) << t.x << ", " << t.y << ", " << t.z;
     }
     // Nothing else pokes out: the right-hand barrel on the plate (0.63 round
     // its axis at 7.55) and the top of the stack are the outermost points.
