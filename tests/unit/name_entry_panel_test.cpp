@@ -22,18 +22,12 @@ class NameEntryPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
         textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 0);  // a clear banner, so only the field shows
-        LoadFont();
         flow.gameState = STATE_NAME_ENTRY;
         overlay.tickerX = 5000.0f;  // the ticker off to the right
         frameInput.dt = 0.0f;
     }
-    void TearDown() override {
-        flow.gameState = STATE_TITLE;
-        std::strcpy(settings.highScoreName, "Quillon");
-        CloseTestScene();
-    }
+    void TearDown() override { CloseTestScene(); }
     // Lit pixels of each of the ten places, as the panel draws them.
     std::vector<int> PanelPlaces(const char *name) {
         std::strcpy(settings.highScoreName, name);

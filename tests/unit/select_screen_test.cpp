@@ -19,16 +19,12 @@ class SelectScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenTestScene(TestSceneOptions{WIDTH, HEIGHT}));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
         textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 255);
-        for (int slot = TEXTURE_PORTRAIT_CAPTAIN; slot <= TEXTURE_PORTRAIT_GENERAL; ++slot) textures.slots[slot] = SolidTexture(255, 0, 0, 255);
+        for (int slot = TEXTURE_PORTRAIT_CAPTAIN; slot <= TEXTURE_PORTRAIT_GENERAL; ++slot)
+            textures.slots[slot] = SolidTexture(255, 0, 0, 255);
         flow.gameState = STATE_SELECT;
     }
-    void TearDown() override {
-        flow.gameState = STATE_TITLE;
-        flow.selectedCharacter = 0;
-        CloseTestScene();
-    }
+    void TearDown() override { CloseTestScene(); }
     void Draw(float slideBefore, float frameTime) {
         overlay.selectSlide = slideBefore;
         frameInput.dt = frameTime;
