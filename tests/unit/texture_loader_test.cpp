@@ -53,13 +53,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(CreateOffscreenContext(64, 64));
         for (uint32_t &slot : textures.slots) slot = TEXTURE_SLOT_EMPTY;
-        ClearFakeMessageLog();
-        ClearTestBitmapResources();
     }
-    void TearDown() override {
-        ClearTestBitmapResources();
-        DestroyOffscreenContext();
-    }
+    void TearDown() override { DestroyOffscreenContext(); }
     // Loads the pixels as test resource `id` into `slot` and reads the texture back.
     std::vector<uint8_t> LoadPixels(int id, int slot, int w, int h, const std::vector<uint32_t> &pixels, int mode) {
         Bytes dib = Dib24(w, h, pixels);
