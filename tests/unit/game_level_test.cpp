@@ -1,7 +1,9 @@
-// game_level_test.cpp -- recorded games replayed through the real frame function: a whole level won, and a tour of the screens
+// game_level_test.cpp -- recorded games replayed through the real frame function: a level won and the next begun, and a tour of the screens
 #include <cstring>
 #include <string>
 
+#include "assets/flying_text.h"
+#include "game/ape.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "host/game_calls.h"
@@ -11,21 +13,26 @@
 
 namespace {
 
-// Where the recorded player stands at each checkpoint ("shot" line) of the script, with all three lives.
+// Where the player stands at each checkpoint ("shot" line) of the script, and what the game holds then.
 const struct {
     const char *name;
     float x, y, z;  // z: the lane of the floor walked on
     double score;
-    int state;
+    int state, lives, level, barrels;  // barrels: active ones
 } CHECKPOINTS[] = {
-    // name            x         y         z         score     phase
-    {"floor_0",        5.8217f,  0.0f,     2.5f,     0.0,      STATE_PLAY},
-    {"floor_1",        -5.7867f, 3.0f,     0.4933f,  0.0,      STATE_PLAY},
-    {"floor_2",        0.9217f,  6.0f,     -1.5133f, 0.0,      STATE_PLAY},
-    {"floor_3",        -5.7867f, 9.0f,     -3.52f,   80.0,     STATE_PLAY},  // two barrels jumped
-    {"floor_4",        -4.795f,  12.0f,    -5.5267f, 80.0,     STATE_PLAY},
-    {"on_rope",        3.1117f,  11.9667f, -5.48f,   402.5,    STATE_PLAY},
-    {"level_complete", 4.0f,     9.0f,     -4.7333f, 630.0,    STATE_LEVEL_COMPLETE},
+    // name            x         y         z         score     phase                  lives level barrels
+    {"floor_0",        5.8217f,  0.0f,     2.5f,     0.0,      STATE_PLAY,            3,    1,    1},
+    {"floor_1",        -5.7867f, 3.0f,     0.4933f,  0.0,      STATE_PLAY,            3,    1,    2},
+    {"floor_2",        0.9217f,  6.0f,     -1.5133f, 0.0,      STATE_PLAY,            3,    1,    2},
+    {"floor_3",        -5.7867f, 9.0f,     -3.52f,   80.0,     STATE_PLAY,            3,    1,    4},  // two barrels jumped
+    {"floor_4",        -4.795f,  12.0f,    -5.5267f, 80.0,     STATE_PLAY,            3,    1,    4},
+    {"on_rope",        3.1117f,  11.9667f, -5.48f,   402.5,    STATE_PLAY,            3,    1,    4},
+    {"level_complete", 4.0f,     9.0f,     -4.7333f, 630.0,    STATE_LEVEL_COMPLETE,  3,    1,    4},
+    {"level_two",      -7.0f,    0.0f,     2.5f,     738.2985, STATE_PLAY,            3,    2,    3},  // the pull ran on to 3.5
+    {"left_wall",      -8.0f,    0.0f,     2.5f,     738.2985, STATE_PLAY,            3,    2,    3},
+    {"hit",            -8.0f,    0.0f,     2.5f,     738.2985, STATE_PLAY,            2,    2,    5},
+    {"dying",          -8.0f,    0.0f,     2.5f,     738.2985, STATE_PLAY,            2,    2,    4},  // arrows do nothing
+    {"respawned",      -7.0f,    0.0f,     2.5f,     738.2985, STATE_PLAY,            2,    2,    4},  // only the bottom floor cleared
 };
 
 void Checkpoint(const char *name) {
@@ -37,7 +44,11 @@ void Checkpoint(const char *name) {
         EXPECT_NEAR(p.z, expected.z, 1e-3f) << name;
         EXPECT_NEAR(playerController.score, expected.score, 0.01) << name;
         EXPECT_EQ(flow.gameState, expected.state) << name;
-        EXPECT_EQ(playerController.lives, 3) << name << ": no barrel touched the player";
+        EXPECT_EQ(playerController.lives, expected.lives) << name;
+        EXPECT_EQ(playerController.level, expected.level) << name;
+        int barrels = 0;
+        for (const ThrownObject &object : thrownObjects) barrels += object.active;
+        EXPECT_EQ(barrels, expected.barrels) << name;
         return;
     }
     ADD_FAILURE() << "unknown checkpoint " << name;
@@ -77,7 +88,7 @@ protected:
 
 TEST_F(ScreensTour, EveryScreenIsWrittenForReview) { PlayScript("screens_tour.txt", ShotForReview); }
 
-TEST_F(GameTest, WholeLevelWonByKeysAlone) {
+TEST_F(GameTest, WholeLevelWonByKeysAloneThenADeathAndARespawn) {
     PlayScript("level_one.txt", Checkpoint);
-    EXPECT_EQ(playerController.character->holdingRope, 1);
+    EXPECT_EQ(gameMessage.letters[6].character, '2') << "Level 2";
 }
