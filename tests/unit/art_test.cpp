@@ -225,31 +225,4 @@ TEST(CrawlArt, StoriesAreGreyCentredLinesOfLegibleSize) {
     }
 }
 
-TEST(DialogArt, PicturesAreFinishedNotFlatFills) {
-    for (int id : {163, 164}) {
-        Picture p = Load(id);
-        std::vector<bool> seen(1 << 15);
-        int distinct = 0;
-        for (size_t i = 0; i + 2 < p.rgb.size(); i += 3) {
-            int k = (p.rgb[i] >> 3) << 10 | (p.rgb[i + 1] >> 3) << 5 | (p.rgb[i + 2] >> 3);
-            if (!seen[k]) seen[k] = true, distinct++;
-        }
-        EXPECT_GT(distinct, 24) << id;
-    }
-}
-
-TEST(IconArt, IconHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
-    std::string file = __FILE__;
-    std::string path = file.substr(0, file.rfind("/tests/unit/")) + "/resources/icon100.ico";
-    FILE *f = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(f, nullptr) << path;
-    uint8_t bytes[6 + 16 * 3] = {};
-    size_t n = std::fread(bytes, 1, sizeof bytes, f);
-    std::fclose(f);
-    ASSERT_EQ(n, sizeof bytes);
-    EXPECT_EQ(bytes[2], 1);  // an icon, not a cursor
-    EXPECT_EQ(bytes[4] | bytes[5] << 8, 3);
-    EXPECT_EQ((std::vector<int>{bytes[6], bytes[22], bytes[38]}), (std::vector<int>{16, 32, 48}));
-}
-
 }  // namespace

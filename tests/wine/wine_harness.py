@@ -100,9 +100,7 @@ class WindowInfo:
         return (self.left, self.top, self.right, self.bottom) == (0, 0, self.screen_width, self.screen_height)
 
     def __repr__(self):
-        return "WindowInfo(hwnd=%d visible=%s topmost=%s rect=%d,%d,%d,%d screen=%dx%d)" % (
-            self.hwnd, self.visible, self.topmost, self.left, self.top, self.right, self.bottom,
-            self.screen_width, self.screen_height)
+        return "WindowInfo%r" % (vars(self),)
 
 
 class ChildInfo:
@@ -112,10 +110,6 @@ class ChildInfo:
         names, coords = rest.rsplit(" ", 4)[0], rest.rsplit(" ", 4)[1:]
         self.class_name, self.title = names.split("|", 1)
         self.left, self.top, self.right, self.bottom = (int(c) for c in coords)
-
-    def __repr__(self):
-        return "ChildInfo(%d %s|%s %d,%d,%d,%d)" % (self.hwnd, self.class_name, self.title, self.left, self.top,
-                                                   self.right, self.bottom)
 
 
 class WineSession:
