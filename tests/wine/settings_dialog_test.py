@@ -11,7 +11,6 @@ import os
 import socket
 import subprocess
 import sys
-import threading
 import time
 
 import wine_harness as wh
@@ -19,7 +18,6 @@ import wine_harness as wh
 TITLE = "Kelvaron Playable SS"
 SETTINGS_KEY = r"HKCU\Software\QuillonCreations\KVRNPSS"
 WAIT_SECONDS = 90
-POLL_SECONDS = 0.1
 PROBE_SECONDS = 15
 
 REQUEST_ZED = (b"GET /kvrn/addscore.php?name=ZED&score=1250&ch=2 HTTP/1.1\r\n"
@@ -111,54 +109,23 @@ class DialogSession(wh.WineSession):
 
 
 class CaptureServer:
-    """Port 80 of the private loopback: records each connection's bytes, never answers."""
+    """Port 80 of the private loopback: listens and never answers. A request waits in the
+    kernel until read; finished() reads every connection so far to its end."""
 
     def __init__(self):
-        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-        self.listener.bind(("127.0.0.1", 80))
-        self.listener.listen(4)
-        self.listener.settimeout(POLL_SECONDS)
-        self.requests = []  # [bytes, finished]
-        self.lock = threading.Lock()
-        self.running = True
-        self.thread = threading.Thread(target=self.serve, daemon=True)
-        self.thread.start()
-
-    def serve(self):
-        while self.running:
-            try:
-                connection, _ = self.listener.accept()
-            except socket.timeout:
-                continue
-            entry = [b"", False]
-            with self.lock:
-                self.requests.append(entry)
-            connection.settimeout(WAIT_SECONDS)
-            try:
-                while True:
-                    data = connection.recv(4096)
-                    if not data:
-                        break
-                    with self.lock:
-                        entry[0] += data
-            except socket.timeout:
-                pass
-            connection.close()
-            entry[1] = True
+        self.listener = socket.create_server(("127.0.0.1", 80))
+        self.listener.setblocking(False)
+        self.requests = []
 
     def finished(self):
-        with self.lock:
-            return [bytes(data) for data, done in self.requests if done]
-
-    def count(self):
-        with self.lock:
-            return len(self.requests)
-
-    def close(self):
-        self.running = False
-        self.thread.join()
-        self.listener.close()
+        while True:
+            try:
+                connection, _ = self.listener.accept()
+            except BlockingIOError:
+                return self.requests
+            with connection:
+                connection.settimeout(WAIT_SECONDS)
+                self.requests.append(b"".join(iter(lambda: connection.recv(4096), b"")))
 
 
 def open_dialog(wine, program, *arguments):
@@ -254,13 +221,13 @@ def scenario_submit(wine):
         dismiss_message(wine, "Trying to cheat?",
                         "You've already submitted this score! Beat the score and try again!")
         wh.poll(lambda: wine.pages() == [page, page], "the page opened again", WAIT_SECONDS)
-        assert_that(server.count() == 1, "the refused press connected to the server")
+        assert_that(len(server.finished()) == 1, "the refused press connected to the server")
         end_dialog(wine, process, 2)
         stored = wine.settings()
         assert_that(stored["Harlan Voss"] == 1 and stored["HiScore"] == 1250 and stored["HiScore Name"] == "ZED",
               "stored after submission: %r" % stored)
     finally:
-        server.close()
+        server.listener.close()
 
 
 def scenario_dns(wine):
