@@ -55,13 +55,6 @@ protected:
         for (uint32_t &slot : textures.slots) slot = TEXTURE_SLOT_EMPTY;
     }
     void TearDown() override { DestroyOffscreenContext(); }
-    // Loads the pixels as test resource `id` into `slot` and reads the texture back.
-    std::vector<uint8_t> LoadPixels(int id, int slot, int w, int h, const std::vector<uint32_t> &pixels, int mode) {
-        Bytes dib = Dib24(w, h, pixels);
-        EXPECT_TRUE(SetTestBitmapResource(id, dib.data(), dib.size()));
-        LoadTexture(id, slot, w, h, mode);
-        return ReadTexture(textures.slots[slot], w, h);
-    }
 };
 
 }  // namespace
@@ -118,20 +111,6 @@ TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
         glGetTexParameteriv(GL_TEXTURE_2D, pname, &value);
         EXPECT_EQ(value, pname == GL_TEXTURE_WRAP_S || pname == GL_TEXTURE_WRAP_T ? GL_CLAMP : GL_LINEAR) << pname;
     }
-}
-
-TEST_F(TextureLoader, ColourKeyComesFromTheTopLeftPixel) {
-    std::vector<uint8_t> texels = LoadPixels(901, 0, 8, 8, std::vector<uint32_t>(64, 0x123456), ALPHA_COLOUR_KEY);
-    for (int i = 0; i < 64; ++i) ASSERT_EQ(texels[4 * i + 3], 0) << i;
-
-    // The key is whatever the top-left pixel holds, not a fixed colour.
-    std::vector<uint32_t> mixed(64, 0xFF00FF);
-    mixed[0] = 0x123456;
-    mixed[9] = 0x123457;
-    texels = LoadPixels(902, 1, 8, 8, mixed, ALPHA_COLOUR_KEY);
-    EXPECT_EQ(texels[3], 0);
-    EXPECT_EQ(texels[9 * 4 + 3], 255);
-    EXPECT_EQ(texels[5 * 4 + 3], 255);
 }
 
 TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
