@@ -18,6 +18,10 @@ configure_file(${CMAKE_CURRENT_SOURCE_DIR}/resources/version.h.in ${CMAKE_CURREN
 set(KVRN_RESOURCE_INCLUDES ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_include_directories(kvrnpss PRIVATE ${KVRN_RESOURCE_INCLUDES})
 target_compile_definitions(kvrnpss PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+option(KVRN_FRAME_PACING "Pace frames to the display; OFF draws flat out, for the CPU benchmark's comparison" ON)
+if(NOT KVRN_FRAME_PACING)
+  target_compile_definitions(kvrnpss PRIVATE KVRN_FLAT_OUT_FRAMES)
+endif()
 target_link_options(kvrnpss PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(kvrnpss PRIVATE opengl32 gdi32 user32 winmm ws2_32 shell32 advapi32 comctl32)
 file(GLOB KVRN_RESOURCE_INPUTS CONFIGURE_DEPENDS

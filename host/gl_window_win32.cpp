@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "host/frame.h"
+#include "host/frame_pacing_win32.h"
 #include "host/keyboard.h"
 #include "host/saver_windows_win32.h"
 
@@ -35,6 +36,9 @@ LRESULT CALLBACK GlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             ValidateRect(window, nullptr);
             return 0;
         }
+        // A paint before the next frame time waits for it or for input, and
+        // returns so that input is handled before the frame.
+        if (!FrameDue()) return 0;
         if (!RunFrame()) return DefaultSaverProc(saverWindow, WM_KEYDOWN, VK_ESCAPE, 0);
         SwapBuffers(glDeviceContext);
         return 0;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "common/message_box.h"
+#include "host/frame_pacing_win32.h"
 #include "host/game_window.h"
 #include "host/keyboard.h"
 #include "host/palette.h"
@@ -115,11 +116,13 @@ static void CreateGame(HWND window) {
     // GameStartup keeps the client rectangle, loads the settings, seeds the
     // generator, sets the GL state with the scene, the projection and the clock.
     GameStartup(client.right, client.bottom, static_cast<unsigned int>(wallClock.seconds));
+    StartFramePacing(glDeviceContext);
     gameReady = true;
 }
 
 static void DestroyGame() {
     gameReady = false;
+    StopFramePacing();
     GameShutdown();
     wglMakeCurrent(nullptr, nullptr);
     ReleaseDC(glWindow, glDeviceContext);
