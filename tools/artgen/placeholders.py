@@ -11,7 +11,7 @@ from PIL import Image, ImageDraw
 
 from catalogue import CATALOGUE
 
-KEY_COLOUR = (255, 0, 255)
+KEY_COLOUR = (0, 0, 0)
 
 
 def _label(draw, width, height, text, fill):
