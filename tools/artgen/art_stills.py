@@ -33,7 +33,7 @@ OONA = dict(fur=(170, 134, 98), skin=(112, 86, 72), muzzle=(152, 122, 102), armo
             trim=(200, 168, 96), sash=(226, 216, 196), helmet=False)
 BREKKO = dict(fur=(96, 68, 50), skin=(62, 48, 42), muzzle=(92, 72, 60), armour=(96, 66, 40),
               trim=(82, 80, 86), sash=(44, 64, 116), helmet=True)
-SENATOR = dict(fur=(156, 150, 144), skin=(86, 74, 72), muzzle=(122, 110, 102), armour=(96, 44, 100),
+SENATOR = dict(fur=(156, 150, 144), skin=(86, 74, 72), muzzle=(122, 110, 102), armour=(112, 36, 40),
                trim=(210, 174, 84), sash=(210, 174, 84), helmet=False)
 SKERRY = dict(coat=(116, 42, 36), coat_dark=(82, 32, 28), harness=(66, 46, 30), boot=(52, 38, 28),
               skin=(198, 150, 116), hair=(104, 86, 70), badge=GOLD, beard=True)
