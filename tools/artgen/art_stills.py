@@ -321,7 +321,7 @@ def ape_figure(tone, pose):
 
 def skerry(c):
     # The slave trader, chest up, with his whip uncoiling across the picture.
-    bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 13, 64, tone=SKERRY)
+    bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 16, 64, tone=SKERRY)
     whip = [(118, 86), (150, 58), (186, 46), (222, 56), (244, 82), (232, 104), (206, 100), (196, 90)]
     c.paint(stroke(whip, lambda t: 6.0 - 4.8 * t, (102, 66, 38), ink=0.6))
     c.paint(capsule(102, 98, 122, 80, 4.2, 4.2, (60, 40, 28), ink=0.7, gloss=True))
