@@ -1,4 +1,4 @@
-// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, stills and point maps agree, texts are grey
+// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -153,14 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Characters, AtlasTest, ::testing::Values(0, 1, 2),
                              return std::string(CHARACTERS[info.param].name);
                          });
 
-// Share of pixels that differ from the key colour in the top-left pixel.
-double SubjectShare(const Picture &p) {
-    int subject = 0;
-    for (int y = 0; y < p.height; y++)
-        for (int x = 0; x < p.width; x++) subject += !p.Is(x, y, p.At(0, 0));
-    return static_cast<double>(subject) / (p.width * p.height);
-}
-
 // Subject pixels (not the key colour) inside columns [x0, x1) and rows [y0, y1), clipped to the picture.
 int SubjectIn(const Picture &p, int x0, int y0, int x1, int y1) {
     int subject = 0;
@@ -169,13 +161,16 @@ int SubjectIn(const Picture &p, int x0, int y0, int x1, int y1) {
     return subject;
 }
 
+double SubjectShare(const Picture &p) {
+    return static_cast<double>(SubjectIn(p, 0, 0, p.width, p.height)) / (p.width * p.height);
+}
+
 TEST(PortraitArt, EachFigureStandsCentredInTheRowsOfOneSelectRow) {
     // Drawn 160 px tall on a 120 px row pitch: only the middle 96 of 128 rows
     // stay clear of the neighbours above and below.
     for (int id : {127, 128, 129}) {
         Picture p = Load(id);
         ASSERT_TRUE(p.width == 64 && p.height == 128) << id;
-        EXPECT_GT(SubjectShare(p), 0.1) << "bitmap " << id << " shows too little";
         EXPECT_EQ(SubjectIn(p, 0, 0, 64, 16) + SubjectIn(p, 0, 112, 64, 128), 0) << "bitmap " << id;
         int top = 128, bottom = 0;
         for (int y = 0; y < 128; y++)
