@@ -11,6 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   python3 python3-pil fonts-dejavu-core
   iproute2 util-linux
+  libcpp-httplib-dev libsqlite3-dev chromium
 )
 missing=()
 for package in "${PACKAGES[@]}"; do
