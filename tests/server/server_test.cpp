@@ -41,6 +41,7 @@ const QueryCase QUERY_CASES[] = {
     {"name=&score=1&ch=0",                                "name",         "",             0,          0},
     {"name=ABCDEFGHIJK&score=1&ch=0",                     "name",         "",             0,          0},
     {"name=A%0AB&score=1&ch=0",                           "name",         "",             0,          0},
+    {"name=A%1F&score=1&ch=0",                            "name",         "",             0,          0},
     {"name=A%7F&score=1&ch=0",                            "name",         "",             0,          0},
     {"name=A%81&score=1&ch=0",                            "name",         "",             0,          0},
     {"name=A%00&score=1&ch=0",                            "name",         "",             0,          0},
