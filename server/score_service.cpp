@@ -102,6 +102,12 @@ void ServeScores(httplib::Server &server, ScoreService &service) {
     server.new_task_queue = [] { return new httplib::ThreadPool(SERVER_THREADS); };
     server.set_keep_alive_max_count(KEEP_ALIVE_REQUESTS);
     server.set_tcp_nodelay(true);  // headers and body go out in two writes; Nagle would hold the second
+    // The library's default, SO_REUSEPORT, lets a second server take the same
+    // port and silently share the clients; SO_REUSEADDR only allows a quick restart.
+    server.set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server.set_default_headers({{"X-Content-Type-Options", "nosniff"}});
     server.Get("/kvrn/addscore.php", [&service](const httplib::Request &request, httplib::Response &response) {
         AddScoreRoute(service, request, response);

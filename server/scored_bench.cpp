@@ -80,7 +80,8 @@ int main(int argc, char **argv) {
         httplib::Client connection("127.0.0.1", port);
         connection.set_keep_alive(true);
         while (SecondsSince(start) < pageSeconds) {
-            auto result = connection.Get("/kvrn/hiscores.php", {{"Accept-Encoding", "gzip, deflate, br"}});  // as browsers ask
+            // Asking for compression as browsers do.
+            auto result = connection.Get("/kvrn/hiscores.php", {{"Accept-Encoding", "gzip, deflate, br"}});
             if (result && result->status == 200 && result->body.size() > 10000)
                 ++pages;
             else

@@ -19,7 +19,7 @@ static const char USAGE[] =
     "  --port N     TCP port to listen on (default 80; 0 picks a free one)\n"
     "  --db FILE    SQLite database, created when missing (default kvrn-scores.db in the working directory)\n"
     "  --bind ADDR  address to listen on (default 0.0.0.0, every IPv4 interface)\n"
-    "  --rate N     submissions a minute accepted from one address (default 30)\n"
+    "  --rate N     submissions a minute from one address, valid or not (default 30); more get 429\n"
     "  --help       this text\n"
     "Serves GET /kvrn/addscore.php?name=..&score=..&ch=.., /kvrn/hiscores.php and /kvrn/hiscores.json?limit=N,\n"
     "logs one line per request to standard output and stops cleanly on SIGINT or SIGTERM.\n";
