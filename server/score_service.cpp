@@ -55,6 +55,11 @@ static void Answer(httplib::Response &response, int status, const std::string &t
 }
 
 static void AddScoreRoute(ScoreService &service, const httplib::Request &request, httplib::Response &response) {
+    // The library routes HEAD to the GET handler; a HEAD must not store anything.
+    if (request.method != "GET") {
+        response.set_header("Allow", "GET");
+        return Answer(response, 405, "a score is submitted with GET");
+    }
     Submission submission;
     const std::string reason = ParseSubmission(QueryOf(request.target), submission);
     const std::string client = ClientAddress(request);
