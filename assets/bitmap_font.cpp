@@ -1,11 +1,9 @@
 // bitmap_font.cpp -- glyph textures, the glyph quad and DrawText3D
 #include "assets/bitmap_font.h"
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
-#include "render/scene_setup.h"
-
-uint32_t glyphTextures[GLYPH_COUNT];
 
 namespace {
 
@@ -50,7 +48,7 @@ void DrawText3D(const char *text, float size, float alpha) {
         if (code <= FIRST_GLYPH_CODE || code >= FIRST_GLYPH_CODE + GLYPH_COUNT) continue;
         glPushMatrix();
         glTranslatef(static_cast<float>(i) * size, 0.0f, 0.0f);
-        glBindTexture(GL_TEXTURE_2D, glyphTextures[code - FIRST_GLYPH_CODE]);
+        glBindTexture(GL_TEXTURE_2D, textures.glyphs[code - FIRST_GLYPH_CODE]);
         glScalef(size, size, size);
         glCallList(GLYPH_QUAD_LIST);
         glPopMatrix();

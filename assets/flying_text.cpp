@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "assets/bitmap_font.h"
+#include "assets/display_lists.h"
+#include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
-#include "host/game_clock.h"
-#include "render/scene_setup.h"
 
 FlyingText gameMessage;
 
@@ -19,7 +19,7 @@ static int LettersInUse(const FlyingText &effect) {
 }
 
 void SpawnFlyingText(FlyingText &effect, const char *text, float x, float y, float z, float depth) {
-    effect.startTime = now;
+    effect.startTime = frameInput.now;
     effect.position = Vec3{x, y, z};
     effect.active = 1;
     const size_t length = text ? std::strlen(text) : 0;
@@ -39,17 +39,17 @@ static void StepLetter(FlyingLetter &letter) {
     if (letter.release < 1.0f) {
         if (letter.z < FADE_IN_DISTANCE) {
             if (letter.alpha < 1.0f)
-                letter.alpha += dt;
+                letter.alpha += frameInput.dt;
             else
                 letter.alpha = 1.0f;
         }
         if (letter.z > 0.0f)
-            letter.z -= FLY_IN_SPEED * dt;
+            letter.z -= FLY_IN_SPEED * frameInput.dt;
         else
             letter.z = 0.0f;
     } else {
-        if (letter.alpha > 0.0f) letter.alpha -= dt;
-        letter.z += FLY_AWAY_SPEED * dt;
+        if (letter.alpha > 0.0f) letter.alpha -= frameInput.dt;
+        letter.z += FLY_AWAY_SPEED * frameInput.dt;
     }
 }
 
@@ -68,7 +68,7 @@ void DrawFlyingText(FlyingText &effect) {
         glPushMatrix();
         glTranslatef(letter.x, letter.y, letter.z);
         glColor4f(1.0f, 1.0f, 1.0f, letter.alpha);
-        glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
+        glBindTexture(GL_TEXTURE_2D, textures.glyphs[glyph]);
         glCallList(GLYPH_QUAD_LIST);
         glPopMatrix();
     }

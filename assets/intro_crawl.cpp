@@ -1,13 +1,11 @@
 // intro_crawl.cpp -- the story text that recedes on a tilted plane during the intro
+#include "assets/display_lists.h"
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
-#include "host/game_clock.h"
-#include "render/scene_setup.h"
 
-float crawlPosition = 57.5f;
-float crawlAlpha = 1.0f;
-int crawlTextureSlot = 18;
+IntroCrawl intro;
 
 void BuildCrawlPlaneList() {
     // The text's top row (t = 0) lies at the far edge, so it reads from far to near.
@@ -34,17 +32,18 @@ void BuildCrawlPlaneList() {
 }
 
 void DrawIntroCrawl() {
-    crawlPosition -= 1.5f * dt;
-    if (crawlPosition < -20.0f) crawlAlpha -= dt;  // no lower bound; GL clamps the colour
+    intro.crawlPosition -= 1.5f * frameInput.dt;
+    if (intro.crawlPosition < -20.0f) intro.crawlAlpha -= frameInput.dt;  // no lower bound; GL clamps the colour
 
     // A slot number from outside the table would read past it; fall back to the first story.
-    const int slot = crawlTextureSlot >= 0 && crawlTextureSlot < TEXTURE_SLOT_COUNT ? crawlTextureSlot : 18;
+    const int chosen = intro.crawlTextureSlot;
+    const int slot = chosen >= 0 && chosen < TEXTURE_SLOT_COUNT ? chosen : TEXTURE_CRAWL_CAPTAIN;
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, -33.0f);
     glRotatef(25.0f, 1.0f, 0.0f, 0.0f);
-    glTranslatef(0.0f, 0.0f, crawlPosition);
-    glColor4f(0.25f, 0.5f, 1.0f, crawlAlpha);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[slot]);
+    glTranslatef(0.0f, 0.0f, intro.crawlPosition);
+    glColor4f(0.25f, 0.5f, 1.0f, intro.crawlAlpha);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[slot]);
     glCallList(CRAWL_PLANE_LIST);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);

@@ -1,11 +1,11 @@
 // particle_field.cpp -- spawn, step, drawing and construction of the sparks
 #include "assets/particle_field.h"
 
+#include "assets/display_lists.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
-#include "host/game_clock.h"
-#include "render/scene_setup.h"
 
 Particle particleField[PARTICLE_COUNT];
 
@@ -40,10 +40,10 @@ void SpawnParticle(Particle &spark) {
 }
 
 void StepParticle(Particle &spark) {
-    spark.speed += dt * spark.accel;
+    spark.speed += frameInput.dt * spark.accel;
     // Past full brightness the spark starts to fade for the rest of its life.
     if (spark.glow > 1.0f) spark.accel = -1.0f;
-    spark.glow += dt * spark.speed;
+    spark.glow += frameInput.dt * spark.speed;
     if (spark.glow <= 0.0f) SpawnParticle(spark);
 }
 

@@ -1,22 +1,19 @@
 // slide_show.cpp -- the slide show record, the start of a still, its opacity over time and the backdrop
 #include "assets/slide_show.h"
 
+#include "assets/display_lists.h"
 #include "assets/particle_field.h"
 #include "assets/point_map_source.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
-#include "game/game_state.h"
-#include "host/game_clock.h"
-#include "render/frame_renderer.h"
-#include "render/scene_setup.h"
 
 SlideShow slideShow;
-int32_t slideHistory[SLIDE_HISTORY] = {-1, -1, -1, -1};
 
 static bool InHistory(int index) {
     for (int i = 0; i < SLIDE_HISTORY; ++i)
-        if (slideHistory[i] == index) return true;
+        if (slideShow.slideHistory[i] == index) return true;
     return false;
 }
 
@@ -24,7 +21,7 @@ int ChooseNextSlide() {
     // Slides 0 and 1 open the show in order. Only at the opening: once the
     // random order has come round to slide 0, slide 1 is not forced after it,
     // which could repeat one of the four stills before.
-    const bool opening = slideShow.current < 0 || (slideShow.current == 0 && slideHistory[0] < 0);
+    const bool opening = slideShow.current < 0 || (slideShow.current == 0 && slideShow.slideHistory[0] < 0);
     int next;
     if (!opening) {
         // Terminates: at most four of the eighteen rows are excluded.
@@ -34,8 +31,8 @@ int ChooseNextSlide() {
     } else {
         next = slideShow.current + 1;  // the first two stills always come in order
     }
-    for (int i = SLIDE_HISTORY - 1; i > 0; --i) slideHistory[i] = slideHistory[i - 1];
-    slideHistory[0] = slideShow.current;
+    for (int i = SLIDE_HISTORY - 1; i > 0; --i) slideShow.slideHistory[i] = slideShow.slideHistory[i - 1];
+    slideShow.slideHistory[0] = slideShow.current;
     return next;
 }
 
@@ -60,16 +57,16 @@ void StartNextStill() {
     slideShow.current = next;
     slideShow.width = row.width;
     slideShow.height = row.height;
-    slideShow.startTime = now;
+    slideShow.startTime = frameInput.now;
     slideShow.active = 1;
 
-    // The backdrop binds whatever slot 17 holds when it draws, so the fresh
+    // The backdrop binds whatever TEXTURE_STILL holds when it draws, so the fresh
     // name from the loader is the one shown.
-    if (textureSlots[SLIDE_TEXTURE_SLOT] != TEXTURE_SLOT_EMPTY) {
-        const GLuint old = textureSlots[SLIDE_TEXTURE_SLOT];
+    if (textures.slots[TEXTURE_STILL] != TEXTURE_SLOT_EMPTY) {
+        const GLuint old = textures.slots[TEXTURE_STILL];
         glDeleteTextures(1, &old);
     }
-    LoadTexture(static_cast<int>(row.colourBitmap & 0xFFFFu), SLIDE_TEXTURE_SLOT, row.width, row.height,
+    LoadTexture(static_cast<int>(row.colourBitmap & 0xFFFFu), TEXTURE_STILL, row.width, row.height,
                 ALPHA_COLOUR_KEY);
 
     const PointMapPixels map = ReadPointMapPixels(static_cast<int>(row.pointMapBitmap & 0xFFFFu), row.width,
@@ -80,7 +77,7 @@ void StartNextStill() {
 }
 
 static void BuildSlideQuadList() {
-    // No bind inside: the texture in slot 17 changes with every still.
+    // No bind inside: the texture in TEXTURE_STILL changes with every still.
     glNewList(SLIDE_QUAD_LIST, GL_COMPILE);
     glEnable(GL_TEXTURE_2D);
     glBegin(GL_QUADS);
@@ -101,41 +98,41 @@ void SetUpSlideShow() {
     // A fresh show on every rendering context: opening order, nothing faded in.
     slideShow.current = -1;
     slideShow.slideAlpha = 0.0f;
-    for (int i = 0; i < SLIDE_HISTORY; ++i) slideHistory[i] = -1;
+    for (int32_t &shown : slideShow.slideHistory) shown = -1;
     StartNextStill();
     BuildSlideQuadList();
     BuildCrawlPlaneList();
 }
 
-void SlideShowStep() {
-    const float e = now - slideShow.startTime;
+void SlideShowStep(bool onTitle, float overviewFactor) {
+    const float e = frameInput.now - slideShow.startTime;
     if (slideShow.active) {
-        if (e > 20.0f || gameState != STATE_TITLE) {
+        if (e > 20.0f || !onTitle) {
             ReleaseFlyingText(slideShow.caption);
             if (slideShow.slideAlpha < 0.0f)
                 slideShow.active = 0;
             else
-                slideShow.slideAlpha -= 0.5f * dt;
+                slideShow.slideAlpha -= 0.5f * frameInput.dt;
         } else if (e > 10.0f) {
             // Pulse with the first spark's glow.
             const float glow = particleField[0].glow;
-            if (slideShow.slideAlpha < glow) slideShow.slideAlpha += 0.5f * dt;
-            if (slideShow.slideAlpha > glow) slideShow.slideAlpha -= 0.5f * dt;
+            if (slideShow.slideAlpha < glow) slideShow.slideAlpha += 0.5f * frameInput.dt;
+            if (slideShow.slideAlpha > glow) slideShow.slideAlpha -= 0.5f * frameInput.dt;
         } else if (e > 7.0f && slideShow.slideAlpha < 1.0f) {
-            slideShow.slideAlpha += 0.5f * dt;
+            slideShow.slideAlpha += 0.5f * frameInput.dt;
         }
     }
-    if (!slideShow.active && gameState == STATE_TITLE && overviewFactor > 0.0f && e > 30.0f) StartNextStill();
+    if (!slideShow.active && onTitle && overviewFactor > 0.0f && e > 30.0f) StartNextStill();
 }
 
-void DrawBackdrop() {
-    const float e = now - slideShow.startTime;
+void DrawBackdrop(float cameraZ) {
+    const float e = frameInput.now - slideShow.startTime;
     glDisable(GL_LIGHTING);
     glPushMatrix();
     glNormal3f(0.0f, -1.0f, 0.0f);
     // Cancels the overview's tilt, so at full overview the still faces the viewer.
     glRotatef(45.0f, 1.0f, 0.0f, 0.0f);
-    glTranslatef(0.0f, -cameraPos.z - 4.0f, -33.0f);
+    glTranslatef(0.0f, -cameraZ - 4.0f, -33.0f);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
 
@@ -143,7 +140,7 @@ void DrawBackdrop() {
         glColor4f(1.0f, 1.0f, 1.0f, slideShow.slideAlpha);
         glPushMatrix();
         glScalef(static_cast<float>(slideShow.width) * 0.05f, static_cast<float>(slideShow.height) * 0.05f, 0.0f);
-        glBindTexture(GL_TEXTURE_2D, textureSlots[SLIDE_TEXTURE_SLOT]);
+        glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_STILL]);
         glCallList(SLIDE_QUAD_LIST);
         glPopMatrix();
     }

@@ -2,7 +2,6 @@
 #include "assets/texture_loader.h"
 
 #include "assets/bitmap_decoder.h"
-#include "assets/bitmap_font.h"
 #include "common/gl.h"
 #include "common/message_box.h"
 
@@ -10,7 +9,7 @@
 
 static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture names are stored as 32-bit values");
 
-uint32_t textureSlots[TEXTURE_SLOT_COUNT];
+TextureNames textures;
 
 namespace {
 
@@ -101,7 +100,7 @@ void LoadTexture(int bitmapId, int slot, int width, int height, int mode) {
     SourceBitmap source = OpenBitmap(bitmapId);
     FillFromBitmap(rgba, source, 0, width, height, mode);
     CloseBitmap(source);
-    Upload(&textureSlots[slot], width, height, rgba);
+    Upload(&textures.slots[slot], width, height, rgba);
     std::free(rgba);
 }
 
@@ -114,14 +113,18 @@ void LoadTextureStrip(int bitmapId, int stripWidth, int tileHeight, int tileWidt
     SourceBitmap source = OpenBitmap(bitmapId);
     for (int k = 0; k < count; ++k) {
         FillFromBitmap(rgba, source, k * tileWidth, tileWidth, tileHeight, mode);
-        Upload(&glyphTextures[k], tileWidth, tileHeight, rgba);
+        Upload(&textures.glyphs[k], tileWidth, tileHeight, rgba);
     }
     CloseBitmap(source);
     std::free(rgba);
 }
 
 void ReleaseTextures() {
-    for (uint32_t &name : textureSlots) {
+    for (uint32_t &name : textures.slots) {
         if (name != TEXTURE_SLOT_EMPTY) glDeleteTextures(1, &name);
     }
+}
+
+void BindTextureSlot(int slot) {
+    if (slot >= 0 && slot < TEXTURE_SLOT_COUNT) glBindTexture(GL_TEXTURE_2D, textures.slots[slot]);
 }

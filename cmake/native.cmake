@@ -27,6 +27,16 @@ gtest_discover_tests(kvrn_tests
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   PROPERTIES ENVIRONMENT "KVRN_TEST_OUTPUT=${CMAKE_CURRENT_BINARY_DIR}/test-output;LP_NUM_THREADS=2"
   DISCOVERY_TIMEOUT 60)
+# The same tests once more, all in one process and in a shuffled order: no
+# test may lean on what another left behind (the seed is printed on failure).
+add_test(NAME unit_tests_one_process_shuffled COMMAND kvrn_tests --gtest_shuffle --gtest_brief=1
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(unit_tests_one_process_shuffled PROPERTIES TIMEOUT 1200
+  ENVIRONMENT "KVRN_TEST_OUTPUT=${CMAKE_CURRENT_BINARY_DIR}/test-output;LP_NUM_THREADS=2")
+
+# The folders keep their one-way order.
+add_test(NAME layer_order COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/build/layer_order_test.sh
+  ${CMAKE_CURRENT_SOURCE_DIR})
 
 # The Windows saver, i686 (release) and x86_64 (run by the Wine tests).
 option(KVRN_WINDOWS_BUILDS "Cross-build the Windows saver and run the Wine tests" ON)

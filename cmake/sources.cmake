@@ -1,6 +1,8 @@
 # Source lists shared by every build. A file ending in _win32.cpp is the
-# Windows side of a seam, one ending in _native.cpp the Linux side; all other
-# sources under the subsystem folders are portable and go into every build.
+# Windows side of a seam; one ending in _fake.cpp its stand-in for tests and
+# the headless runner, and _osmesa.cpp the offscreen context: both native
+# only. All other sources under the subsystem folders are portable and go
+# into every build.
 set(KVRN_SUBSYSTEMS common host game render assets settings)
 
 set(KVRN_PORTABLE_SOURCES)
@@ -11,7 +13,7 @@ foreach(dir ${KVRN_SUBSYSTEMS})
   foreach(file ${found})
     if(file MATCHES "_win32\\.cpp$")
       list(APPEND KVRN_WIN32_SOURCES ${file})
-    elseif(file MATCHES "_native\\.cpp$")
+    elseif(file MATCHES "_(fake|osmesa)\\.cpp$")
       list(APPEND KVRN_NATIVE_SOURCES ${file})
     else()
       list(APPEND KVRN_PORTABLE_SOURCES ${file})

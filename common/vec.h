@@ -9,8 +9,6 @@ struct Vec3 {
     float x, y, z;
 };
 
-inline Vec3 MakeVec3(float x, float y, float z) { return Vec3{x, y, z}; }
-
 // Rotates in place about x by ax, then y by ay, then z by az (degrees).
 // A rotation whose radian value is exactly 0 is skipped.
 void RotatePoint(Vec3 &point, float ax, float ay, float az);

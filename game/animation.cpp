@@ -2,9 +2,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/frame_input.h"
 #include "game/character.h"
 #include "game/character_tables.h"
-#include "host/game_clock.h"
 
 static const float PI_F = 3.14159265358979f;
 
@@ -17,7 +17,7 @@ void SnapshotPose(CharacterRecord &record) {
 static void BeginAnimation(CharacterRecord &record, const AnimationDescriptor &descriptor) {
     SnapshotPose(record);
     record.animation = descriptor;
-    record.animation.startTime = now;
+    record.animation.startTime = frameInput.now;
     std::memset(record.entryMark, ENTRY_WAITING, sizeof record.entryMark);
 }
 
@@ -30,8 +30,8 @@ static bool ValidPart(int32_t id) { return id >= 0 && id < CHARACTER_PARTS; }
 
 static void KeyframeStep(CharacterRecord &record) {
     const AnimationDescriptor &animation = record.animation;
-    if (now < animation.startTime || animation.entryCount < 1 || !animation.entries) return;
-    const float t = now - animation.startTime;
+    if (frameInput.now < animation.startTime || animation.entryCount < 1 || !animation.entries) return;
+    const float t = frameInput.now - animation.startTime;
     const KeyframeEntry *entries = static_cast<const KeyframeEntry *>(animation.entries);
     const int count = animation.entryCount < MAX_ANIMATION_ENTRIES ? animation.entryCount : MAX_ANIMATION_ENTRIES;
     for (int i = 0; i < count; ++i) {
@@ -47,7 +47,7 @@ static void KeyframeStep(CharacterRecord &record) {
             }
             if (e.id == EVENT_SHOW_OBJECT) record.holdingObject = 1;
             if (e.id == EVENT_HIDE_OBJECT) record.holdingObject = 0;
-            if (e.id == EVENT_RESTART) record.animation.startTime = now;
+            if (e.id == EVENT_RESTART) record.animation.startTime = frameInput.now;
             if (e.id == EVENT_CHAIN && animation.next) {
                 // The new animation is stepped from the next frame on.
                 BeginAnimation(record, *animation.next);
@@ -67,7 +67,7 @@ static void KeyframeStep(CharacterRecord &record) {
 static void CyclicStep(CharacterRecord &record) {
     const AnimationDescriptor &animation = record.animation;
     if (!animation.entries) return;
-    const float t = now - animation.startTime;
+    const float t = frameInput.now - animation.startTime;
     const CyclicEntry *entries = static_cast<const CyclicEntry *>(animation.entries);
     for (int i = 0; i < animation.entryCount; ++i) {
         const CyclicEntry &e = entries[i];

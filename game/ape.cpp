@@ -1,10 +1,10 @@
 // ape.cpp -- the ape's fetch, lift, carry and throw cycle
 #include "game/ape.h"
 
+#include "common/frame_input.h"
 #include "common/random.h"
 #include "game/character_tables.h"
 #include "game/player.h"
-#include "host/game_clock.h"
 
 ApeController apeController;
 
@@ -54,7 +54,7 @@ void ApeStep(ApeController &controller) {
     const int level = playerController.level;
     switch (controller.state) {
     case APE_WAITING: {
-        controller.throwTimer += static_cast<float>((level * 5 + 10) * 10) * dt;
+        controller.throwTimer += static_cast<float>((level * 5 + 10) * 10) * frameInput.dt;
         const float threshold = static_cast<float>(Random() % 500 + 750);
         if (!(threshold < controller.throwTimer)) return;
         controller.state = APE_FETCHING;

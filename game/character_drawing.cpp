@@ -1,18 +1,14 @@
 // character_drawing.cpp -- paper-doll drawing with mask and colour passes and the barrel in the hand
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "game/character.h"
-#include "render/scene_setup.h"
 
 static const GLfloat FULL_EMISSION[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 static const GLfloat NO_EMISSION[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
 static bool HasChild(int part) { return part == 3 || part == 5 || part == 7 || part == 9; }
 static bool IsChild(int part) { return part == 4 || part == 6 || part == 8 || part == 10; }
-
-static void BindSlot(int32_t slot) {
-    if (slot >= 0 && slot < TEXTURE_SLOT_COUNT) glBindTexture(GL_TEXTURE_2D, textureSlots[slot]);
-}
 
 static void PartStrip(const CharacterRecord &record, int part) {
     glBegin(GL_TRIANGLE_STRIP);
@@ -38,10 +34,10 @@ static void DrawPart(const CharacterRecord &record, int part) {
     }
     // Mask pass darkens the background into a silhouette; colour pass lays the colour into it.
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
-    BindSlot(record.maskSlot);
+    BindTextureSlot(record.maskSlot);
     PartStrip(record, part);
     glBlendFunc(GL_ONE, GL_ONE);
-    BindSlot(record.colourSlot);
+    BindTextureSlot(record.colourSlot);
     PartStrip(record, part);
 
     if (record.holdingObject && part == 6) {
@@ -53,7 +49,7 @@ static void DrawPart(const CharacterRecord &record, int part) {
         // The barrel is lit like the scene.
         glMaterialfv(GL_FRONT, GL_EMISSION, NO_EMISSION);
         glCallList(BARREL_LIST);
-        BindSlot(record.colourSlot);
+        BindTextureSlot(record.colourSlot);
         glEnable(GL_TEXTURE_2D);
         glMaterialfv(GL_FRONT, GL_EMISSION, FULL_EMISSION);
         glEnable(GL_BLEND);

@@ -1,6 +1,8 @@
 // character_tables.cpp -- geometry tables A, B, C, draw orders and the three character definitions
 #include "game/character_tables.h"
 
+#include "assets/texture_loader.h"
+
 // clang-format off
 static const PartGeometry GEOMETRY_A[CHARACTER_PARTS] = {
     //   u,    v,   w,   h,   ax,   ay,     px,    py      part
@@ -52,8 +54,8 @@ static const int DRAW_ORDER_A[CHARACTER_PARTS] = { 3, 7, 1, 2, 9, 5, -1, -1, -1,
 static const int DRAW_ORDER_B[CHARACTER_PARTS] = { 3, 7, 1, 2, 9, 5, -1, -1, -1, -1, -1 };
 static const int DRAW_ORDER_C[CHARACTER_PARTS] = { 3, 7, 9, 2, 1, 5, -1, -1, -1, -1, -1 };
 
-//                                               geometry,    draw order, colour, mask, vertical offset, animation set
-const CharacterDefinition CHARACTER_A_DEFINITION = { GEOMETRY_A, DRAW_ORDER_A, 1,      4,    -0.45f,          &ANIMATION_SET_A };  // the ape general
-const CharacterDefinition CHARACTER_B_DEFINITION = { GEOMETRY_B, DRAW_ORDER_B, 2,      5,    -0.25f,          &ANIMATION_SET_B };  // the captain
-const CharacterDefinition CHARACTER_C_DEFINITION = { GEOMETRY_C, DRAW_ORDER_C, 3,      6,    -0.5f,           &ANIMATION_SET_C };  // the slave heroine
+//                                                 geometry,    draw order,   colour,                  mask,                  vertical offset, animation set
+const CharacterDefinition CHARACTER_A_DEFINITION = { GEOMETRY_A, DRAW_ORDER_A, TEXTURE_COLOUR_GENERAL, TEXTURE_MASK_GENERAL, -0.45f,          &ANIMATION_SET_A };  // the ape general
+const CharacterDefinition CHARACTER_B_DEFINITION = { GEOMETRY_B, DRAW_ORDER_B, TEXTURE_COLOUR_CAPTAIN, TEXTURE_MASK_CAPTAIN, -0.25f,          &ANIMATION_SET_B };  // the captain
+const CharacterDefinition CHARACTER_C_DEFINITION = { GEOMETRY_C, DRAW_ORDER_C, TEXTURE_COLOUR_HEROINE, TEXTURE_MASK_HEROINE, -0.5f,           &ANIMATION_SET_C };  // the slave heroine
 // clang-format on

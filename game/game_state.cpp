@@ -2,90 +2,86 @@
 #include "game/game_state.h"
 
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "game/character.h"
 #include "game/levels.h"
 #include "game/player.h"
-#include "host/game_clock.h"
-#include "host/keyboard.h"
-#include "render/frame_renderer.h"
-#include "render/screens_hud.h"
+#include "render/frame_renderer.h"  // upward: the phases turn the camera to and from the overview
+#include "render/screens_hud.h"     // upward: the phases restart the ticker and the select screen's slide-in
 #include "settings/settings_store.h"
 
-int gameState = STATE_TITLE;
-float stateStartTime = 0.0f;
-int selectedCharacter = 0;
-int nameLength = 0;
+GameFlow flow;
 
 static const float PHASE_WAIT = 10.0f;  // seconds on the title before the overview, and after a level
 static const float CRAWL_START = 57.5f;
 static const float CRAWL_END = -21.0f;
 static const int MAX_NAME_LENGTH = 10;
-static const int TICKER_HIGH_SCORE = 2;
 
 static void TitleStep() {
-    if (now - stateStartTime > PHASE_WAIT && overviewFactor < 1.0f) overviewRate = 0.25f;
+    if (frameInput.now - flow.stateStartTime > PHASE_WAIT && view.overviewFactor < 1.0f) view.overviewRate = 0.25f;
     if (ConsumeKeyPress(KEY_SPACE)) {
-        selectedCharacter = 0;
-        selectSlide = 0.0f;
-        gameState = STATE_SELECT;
+        flow.selectedCharacter = 0;
+        overlay.selectSlide = 0.0f;
+        flow.gameState = STATE_SELECT;
     }
 }
 
 static void SelectStep() {
-    if (ConsumeKeyPress(KEY_DOWN)) selectedCharacter += 1;
-    if (ConsumeKeyPress(KEY_UP)) selectedCharacter -= 1;
-    if (selectedCharacter < 0)
-        selectedCharacter = 2;
-    else if (selectedCharacter > 2)
-        selectedCharacter = 0;
+    if (ConsumeKeyPress(KEY_DOWN)) flow.selectedCharacter += 1;
+    if (ConsumeKeyPress(KEY_UP)) flow.selectedCharacter -= 1;
+    if (flow.selectedCharacter < 0)
+        flow.selectedCharacter = 2;
+    else if (flow.selectedCharacter > 2)
+        flow.selectedCharacter = 0;
     if (ConsumeKeyPress(KEY_SPACE)) {
-        NewGame(selectedCharacter);
-        crawlPosition = CRAWL_START;
-        crawlAlpha = 1.0f;
+        NewGame(flow.selectedCharacter);
+        intro.crawlPosition = CRAWL_START;
+        intro.crawlAlpha = 1.0f;
     }
-    if (overviewFactor < 1.0f) overviewRate = 0.25f;
+    if (view.overviewFactor < 1.0f) view.overviewRate = 0.25f;
 }
 
 static void IntroStep() {
-    if (!ConsumeKeyPress(KEY_SPACE) && !(crawlPosition < CRAWL_END)) return;
-    if (overviewFactor > 0.0f) overviewRate = -0.5f;
-    gameState = STATE_PLAY;
+    if (!ConsumeKeyPress(KEY_SPACE) && !(intro.crawlPosition < CRAWL_END)) return;
+    if (view.overviewFactor > 0.0f) view.overviewRate = -0.5f;
+    flow.gameState = STATE_PLAY;
     ResetCharacter(*playerController.character);
     playerController.lives = 3;
-    StartLevel(selectedCharacter);
+    StartLevel(flow.selectedCharacter);
 }
 
 static void LevelCompleteStep() {
-    if (!(now - stateStartTime > PHASE_WAIT)) return;
+    if (!(frameInput.now - flow.stateStartTime > PHASE_WAIT)) return;
     playerController.level += 1;
-    StartLevel(selectedCharacter);
-    gameState = STATE_PLAY;
+    StartLevel(flow.selectedCharacter);
+    flow.gameState = STATE_PLAY;
+}
+
+static void TypeNameCharacter(int code) {
+    if (ConsumeKeyPress(code) && flow.nameLength < MAX_NAME_LENGTH)
+        settings.highScoreName[flow.nameLength++] = static_cast<char>(code);
 }
 
 static void NameEntryStep() {
     // Letters in alphabetical order, then digits, all within one frame.
-    for (int code = 'A'; code <= 'Z'; ++code) {
-        if (ConsumeKeyPress(code) && nameLength < MAX_NAME_LENGTH) highScoreName[nameLength++] = static_cast<char>(code);
-    }
-    for (int code = '0'; code <= '9'; ++code) {
-        if (ConsumeKeyPress(code) && nameLength < MAX_NAME_LENGTH) highScoreName[nameLength++] = static_cast<char>(code);
-    }
+    for (int code = 'A'; code <= 'Z'; ++code) TypeNameCharacter(code);
+    for (int code = '0'; code <= '9'; ++code) TypeNameCharacter(code);
     ConsumeKeyPress(KEY_SPACE);  // taken and thrown away
-    if (ConsumeKeyPress(KEY_BACKSPACE) && nameLength > 0) nameLength -= 1;
-    highScoreName[nameLength] = 0;
-    if (!ConsumeKeyPress(KEY_ENTER) && nameLength < MAX_NAME_LENGTH) return;
+    if (ConsumeKeyPress(KEY_BACKSPACE) && flow.nameLength > 0) flow.nameLength -= 1;
+    settings.highScoreName[flow.nameLength] = 0;
+    if (!ConsumeKeyPress(KEY_ENTER) && flow.nameLength < MAX_NAME_LENGTH) return;
 
-    highScore = ScoreAsInteger(playerController.score);
-    highScoreCharacter = selectedCharacter;
+    settings.highScore = ScoreAsInteger(playerController.score);
+    settings.highScoreCharacter = flow.selectedCharacter;
     SaveSettings();
     RebuildHighScoreText();
-    stateStartTime = now;
-    gameState = STATE_TITLE;
+    flow.stateStartTime = frameInput.now;
+    flow.gameState = STATE_TITLE;
     RestartTicker(TICKER_HIGH_SCORE);
 }
 
 void UpdateGameState() {
-    switch (gameState) {
+    switch (flow.gameState) {
     case STATE_TITLE: TitleStep(); break;
     case STATE_SELECT: SelectStep(); break;
     case STATE_INTRO: IntroStep(); break;

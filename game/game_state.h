@@ -8,11 +8,14 @@ const int STATE_PLAY = 3;
 const int STATE_LEVEL_COMPLETE = 4;
 const int STATE_NAME_ENTRY = 5;
 
-// Program-wide, never reset: the phase, when the timed phase began, the
-// character choice (0 captain, 1 heroine, 2 ape general) and the typed name length.
-extern int gameState;
-extern float stateStartTime;
-extern int selectedCharacter;
-extern int nameLength;
+// The phase machine's state; never reset while the program runs.
+struct GameFlow {
+    int gameState = STATE_TITLE;
+    float stateStartTime = 0.0f;  // when the timed phase began
+    int selectedCharacter = 0;    // 0 captain, 1 heroine, 2 ape general
+    int nameLength = 0;           // characters typed in name entry, 0..10
+};
+
+extern GameFlow flow;
 
 void UpdateGameState();

@@ -5,33 +5,29 @@
 
 #include "assets/flying_text.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "game/ape.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/rope_cage.h"
-#include "host/game_clock.h"
-#include "render/screens_hud.h"
+#include "render/screens_hud.h"  // upward: a new game, a level and a game over restart the ticker
 #include "settings/settings_store.h"
 
 struct RoleAssignment {
     CharacterRecord *player;
     CharacterRecord *ape;
     CharacterRecord *captive;
-    int crawlTextureSlot;
+    int crawlSlot;
 };
 
 // clang-format off
 static const RoleAssignment ROLES[3] = {
-    // player,       ape (thrower),  captive,       crawl texture   choice
-    { &characterB,   &characterA,    &characterC,   18 },        // 0 the captain
-    { &characterC,   &characterA,    &characterB,   19 },        // 1 the slave heroine
-    { &characterA,   &characterC,    &characterB,   20 },        // 2 the ape general
+    // player,       ape (thrower),  captive,       crawl texture              choice
+    { &characterB,   &characterA,    &characterC,   TEXTURE_CRAWL_CAPTAIN },  // 0 the captain
+    { &characterC,   &characterA,    &characterB,   TEXTURE_CRAWL_HEROINE },  // 1 the slave heroine
+    { &characterA,   &characterC,    &characterB,   TEXTURE_CRAWL_GENERAL },  // 2 the ape general
 };
 // clang-format on
-
-static const int TICKER_SUBMIT = 1;
-static const int TICKER_HIGH_SCORE = 2;
-static const int TICKER_PRESS_SPACE = 5;
 
 static const RoleAssignment &Roles(int choice) { return ROLES[choice >= 0 && choice < 3 ? choice : 0]; }
 
@@ -44,9 +40,9 @@ void AssignRoles(int choice) {
 
 void NewGame(int choice) {
     AssignRoles(choice);
-    crawlTextureSlot = Roles(choice).crawlTextureSlot;
+    intro.crawlTextureSlot = Roles(choice).crawlSlot;
     RestartTicker(TICKER_PRESS_SPACE);
-    gameState = STATE_INTRO;
+    flow.gameState = STATE_INTRO;
 }
 
 void StartLevel(int choice) {
@@ -63,20 +59,20 @@ void StartLevel(int choice) {
     SpawnFlyingText(gameMessage, text, -3.0f, 0.0f, -10.0f, 4.0f);
     ClearLowObjects();
     CageReset();
-    stateStartTime = now;
-    gameState = STATE_PLAY;
+    flow.stateStartTime = frameInput.now;
+    flow.gameState = STATE_PLAY;
 }
 
 void GameOver() {
-    stateStartTime = now;
+    flow.stateStartTime = frameInput.now;
     RestartTicker(TICKER_HIGH_SCORE);
     SpawnFlyingText(gameMessage, "Game Over", -4.0f, 0.0f, -10.0f, 4.0f);
-    if (static_cast<double>(highScore) < playerController.score) {
-        scoreSubmitted = 0;
-        nameLength = 0;
-        gameState = STATE_NAME_ENTRY;
+    if (static_cast<double>(settings.highScore) < playerController.score) {
+        settings.scoreSubmitted = 0;
+        flow.nameLength = 0;
+        flow.gameState = STATE_NAME_ENTRY;
         RestartTicker(TICKER_SUBMIT);
     } else {
-        gameState = STATE_TITLE;
+        flow.gameState = STATE_TITLE;
     }
 }

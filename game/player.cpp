@@ -3,23 +3,20 @@
 
 #include <cmath>
 
+#include "common/frame_input.h"
 #include "game/ape.h"
 #include "game/character_tables.h"
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "game/rope_cage.h"
 #include "game/tower_motion.h"
-#include "host/game_clock.h"
-#include "host/keyboard.h"
-#include "render/screens_hud.h"
+#include "render/screens_hud.h"  // upward: a death restarts the ticker on "press space"
 
 PlayerController playerController;
-uint8_t idleShown = 0;
 
 static const float WALK_SPEED = 140.0f;   // model units per second
 static const float CLIMB_SPEED = 80.0f;   // vertical, on a flight
 static const float JUMP_KEEPS = 0.8f;     // of the horizontal speed at take-off
-static const int TICKER_PRESS_SPACE = 5;  // "Press space to continue"
 
 void InitPlayer(PlayerController &controller, CharacterRecord &record) {
     controller.lives = 3;
@@ -36,7 +33,7 @@ void Respawn(PlayerController &controller) {
     controller.dying = 0;
 }
 
-void AddScore(PlayerController &controller, double rate) { controller.score += dt * rate; }
+void AddScore(PlayerController &controller, double rate) { controller.score += frameInput.dt * rate; }
 
 // |d| truncated to whole thousandths.
 static float Thousandths(float d) { return static_cast<float>(std::trunc(std::fabs(d) * 1000.0) / 1000.0); }
@@ -78,8 +75,8 @@ void Death(PlayerController &controller, int slot) {
 // The arrows are read from keyPressed directly: a new press is cleared only
 // when the control acts on it.
 static bool NewPress(int key, bool restart) {
-    if (!keyPressed[key] && !restart) return false;
-    keyPressed[key] = 0;
+    if (!frameInput.keyPressed[key] && !restart) return false;
+    frameInput.keyPressed[key] = 0;
     return true;
 }
 
@@ -92,7 +89,7 @@ static void SideArrow(CharacterRecord &record, int key, bool restart, bool left)
         record.velocity.x = sign * WALK_SPEED;
         record.velocity.y = 0.0f;
     }
-    idleShown = 0;
+    playerController.idleShown = 0;
     record.facingLeft = left ? 1 : 0;
     if (!NewPress(key, restart)) return;
     StartAnimation(record, SLOT_RUN);
@@ -121,11 +118,11 @@ void ControlStep(bool restart) {
     }
     if (record.jumping || controller.dying) return;
 
-    if (keyDown[KEY_LEFT]) {
+    if (frameInput.keyDown[KEY_LEFT]) {
         SideArrow(record, KEY_LEFT, restart, true);
-    } else if (keyDown[KEY_RIGHT]) {
+    } else if (frameInput.keyDown[KEY_RIGHT]) {
         SideArrow(record, KEY_RIGHT, restart, false);
-    } else if (keyDown[KEY_UP]) {
+    } else if (frameInput.keyDown[KEY_UP]) {
         if (NewPress(KEY_UP, restart)) {
             const int direction = AtFootOfFlight(record);
             if (direction != 0) {
@@ -141,11 +138,11 @@ void ControlStep(bool restart) {
         if (record.stairDirection != 0) {
             SteerToDiagonal(record);
             record.velocity.y = CLIMB_SPEED;
-            idleShown = 0;
+            controller.idleShown = 0;
         } else {
             record.velocity.y = 0.0f;
         }
-    } else if (keyDown[KEY_DOWN]) {
+    } else if (frameInput.keyDown[KEY_DOWN]) {
         if (NewPress(KEY_DOWN, restart)) {
             const int direction = AtTopOfFlight(record);
             if (direction != 0) {
@@ -161,16 +158,16 @@ void ControlStep(bool restart) {
         if (record.stairDirection != 0) {
             SteerToDiagonal(record);
             record.velocity.y = -CLIMB_SPEED;
-            idleShown = 0;
+            controller.idleShown = 0;
         } else {
             record.velocity.y = 0.0f;
         }
     } else {
-        if (idleShown) return;
+        if (controller.idleShown) return;
         record.velocity.x = 0.0f;
         record.velocity.y = 0.0f;
         StartAnimation(record, record.holdingRope ? SLOT_HANG : SLOT_STAND);
-        idleShown = 1;
+        controller.idleShown = 1;
     }
 }
 
@@ -181,7 +178,7 @@ void PlayStep() {
     CharacterRecord &ape = *apeController.character;
     const Vec3 p0 = WorldPosition(player);
 
-    if (gameState != STATE_SELECT) {
+    if (flow.gameState != STATE_SELECT) {
         UpdateAnimation(player);
         UpdateAnimation(ape);
         ApeStep(apeController);
@@ -191,7 +188,7 @@ void PlayStep() {
     TopFloorFallCheck(controller);
     if (player.jumping && !player.holdingRope) RopeGrabCheck();
     if (player.holdingRope) RopePull();
-    if (HitTest(controller) && gameState == STATE_PLAY) Death(controller, SLOT_DEATH_HIT);
+    if (HitTest(controller) && flow.gameState == STATE_PLAY) Death(controller, SLOT_DEATH_HIT);
 
     bool restart = player.jumpingLastFrame && !player.jumping;
     player.jumpingLastFrame = player.jumping;

@@ -9,11 +9,13 @@ struct PlayerController {
     int32_t level;
     int32_t dying;
     CharacterRecord *character;
+    // Set once the stand animation has been started for a stop; cleared
+    // whenever an arrow moves the player. Kept across role assignments.
+    uint8_t idleShown;
 };
 
-extern PlayerController playerController;  // re-initialised by every role assignment
-// Set once the stand animation has been started for a stop; cleared whenever an arrow moves the player.
-extern uint8_t idleShown;
+// Lives, score and level reset per game; re-initialised by every role assignment.
+extern PlayerController playerController;
 
 void InitPlayer(PlayerController &controller, CharacterRecord &record);
 void PlayStep();

@@ -2,17 +2,13 @@
 #include "game/rope_cage.h"
 
 #include "assets/flying_text.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_clock.h"
 
 CaptiveController captiveController;
-Vec3 cagePosition = {6.0f, 8.5f, -5.5f};
-float ropeDrop = 0.0f;
-float swingAngle = 0.0f;
-float swingSpeed = 10.0f;
-float swingAccel = 5.0f;
+RopeCage ropeCage;
 
 static const float ROPE_FULLY_PULLED = 3.5f;
 static const float PULL_BOTTOM_Y = 9.0f;
@@ -21,35 +17,35 @@ static const float PULL_END_X = 4.0f;
 void InitCaptive(CaptiveController &controller, CharacterRecord &record) {
     controller.character = &record;
     ResetCharacter(record);
-    SetWorldPosition(record, cagePosition.x, cagePosition.y + 0.5f, cagePosition.z + 0.5f);
+    SetWorldPosition(record, ropeCage.cagePosition.x, ropeCage.cagePosition.y + 0.5f, ropeCage.cagePosition.z + 0.5f);
     record.facingLeft = 1;
 }
 
 void CageReset() {
-    cagePosition = Vec3{6.0f, 8.5f, -5.5f};
-    swingAngle = 0.0f;
-    swingSpeed = 10.0f;
-    swingAccel = 5.0f;
-    ropeDrop = 0.0f;
+    ropeCage.cagePosition = Vec3{6.0f, 8.5f, -5.5f};
+    ropeCage.swingAngle = 0.0f;
+    ropeCage.swingSpeed = 10.0f;
+    ropeCage.swingAccel = 5.0f;
+    ropeCage.ropeDrop = 0.0f;
 }
 
 static void StepSwing() {
     CharacterRecord *player = playerController.character;
     if (player && player->holdingRope) {
         // The hanging figure tilts with the rope as it swings back to vertical.
-        if (swingAngle >= 0.0f)
-            swingAngle = 0.0f;
+        if (ropeCage.swingAngle >= 0.0f)
+            ropeCage.swingAngle = 0.0f;
         else
-            swingAngle += 33.0f * dt;
-        player->value[1] = swingAngle;
+            ropeCage.swingAngle += 33.0f * frameInput.dt;
+        player->value[1] = ropeCage.swingAngle;
         return;
     }
-    swingSpeed += swingAccel * dt;
-    if (swingSpeed > 12.0f) swingSpeed = 12.0f;
-    if (swingSpeed < -12.0f) swingSpeed = -12.0f;
-    swingAngle += swingSpeed * dt;
-    if (swingAngle > 1.0f) swingAccel = -6.0f;
-    if (swingAngle < -1.0f) swingAccel = 6.0f;
+    ropeCage.swingSpeed += ropeCage.swingAccel * frameInput.dt;
+    if (ropeCage.swingSpeed > 12.0f) ropeCage.swingSpeed = 12.0f;
+    if (ropeCage.swingSpeed < -12.0f) ropeCage.swingSpeed = -12.0f;
+    ropeCage.swingAngle += ropeCage.swingSpeed * frameInput.dt;
+    if (ropeCage.swingAngle > 1.0f) ropeCage.swingAccel = -6.0f;
+    if (ropeCage.swingAngle < -1.0f) ropeCage.swingAccel = 6.0f;
 }
 
 void RopeStepAndDraw() {
@@ -59,12 +55,12 @@ void RopeStepAndDraw() {
     glNormal3f(0.0f, 0.0f, 1.0f);
     glBegin(GL_LINES);
     glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, -ropeDrop, 0.0f);
+    glVertex3f(0.0f, -ropeCage.ropeDrop, 0.0f);
     glEnd();
-    glTranslatef(0.0f, -ropeDrop, 0.0f);
+    glTranslatef(0.0f, -ropeCage.ropeDrop, 0.0f);
     // The rotations accumulate, so the lower segments curl further.
     for (int segment = 0; segment < 6; ++segment) {
-        glRotatef(swingAngle, 0.0f, 0.0f, 1.0f);
+        glRotatef(ropeCage.swingAngle, 0.0f, 0.0f, 1.0f);
         glBegin(GL_LINES);
         glVertex3f(0.0f, 0.0f, 0.0f);
         glVertex3f(0.0f, -0.5f, 0.0f);
@@ -77,29 +73,29 @@ void RopeStepAndDraw() {
 void RopeGrabCheck() {
     CharacterRecord &player = *playerController.character;
     const Vec3 p = WorldPosition(player);
-    if (p.x > 3.0f && p.y > 11.0f && p.x > swingAngle * (1.0f / 15.0f) * 3.25f + 4.5f) player.holdingRope = 1;
+    if (p.x > 3.0f && p.y > 11.0f && p.x > ropeCage.swingAngle * (1.0f / 15.0f) * 3.25f + 4.5f) player.holdingRope = 1;
 }
 
 void RopePull() {
-    if (ropeDrop >= ROPE_FULLY_PULLED) return;
+    if (ropeCage.ropeDrop >= ROPE_FULLY_PULLED) return;
     CharacterRecord &player = *playerController.character;
-    const float t = now - stateStartTime;
-    ropeDrop += dt;
+    const float t = frameInput.now - flow.stateStartTime;
+    ropeCage.ropeDrop += frameInput.dt;
     Vec3 p = WorldPosition(player);
     if (p.y <= PULL_BOTTOM_Y) {
         p.y = PULL_BOTTOM_Y;
         // Repeated every frame until the rope is fully pulled, so the wait
         // for the next level counts from the pull's last frame.
         SpawnFlyingText(gameMessage, "Well done!", -5.0f, 0.0f, -10.0f, 4.0f);
-        gameState = STATE_LEVEL_COMPLETE;
-        stateStartTime = now;
+        flow.gameState = STATE_LEVEL_COMPLETE;
+        flow.stateStartTime = frameInput.now;
     } else {
-        p.y -= dt;
+        p.y -= frameInput.dt;
     }
     if (p.x >= PULL_END_X)
         p.x = PULL_END_X;
     else
-        p.x += 2.0f * dt;
+        p.x += 2.0f * frameInput.dt;
     player.pivot[1] = Vec2{p.x / CHARACTER_SCALE, p.y / CHARACTER_SCALE};
     AddScore(playerController, t > 60.0f ? 75.0 : 250.0 - 2.5 * t);
 }

@@ -9,11 +9,17 @@ struct CaptiveController {
 };
 
 extern CaptiveController captiveController;
-extern Vec3 cagePosition;  // reset at every level start
-extern float ropeDrop;     // how far the rope is pulled, which is how far the cage rose
-extern float swingAngle;   // degrees about z
-extern float swingSpeed;   // degrees per second, within [-12, 12]
-extern float swingAccel;   // degrees per second squared
+
+// Reset per level (CageReset); the scene set-up puts the cage at its rest position too.
+struct RopeCage {
+    Vec3 cagePosition = {6.0f, 8.5f, -5.5f};
+    float ropeDrop = 0.0f;     // how far the rope is pulled, which is how far the cage rose
+    float swingAngle = 0.0f;   // degrees about z
+    float swingSpeed = 10.0f;  // degrees per second, within [-12, 12]
+    float swingAccel = 5.0f;   // degrees per second squared
+};
+
+extern RopeCage ropeCage;
 
 void InitCaptive(CaptiveController &controller, CharacterRecord &record);
 void CageReset();

@@ -1,10 +1,10 @@
 // thrown_objects.cpp -- the pool of 20 barrels: flight, rolling, turning over a floor's end, dropping
 #include <cmath>
 
+#include "assets/display_lists.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "game/ape.h"
-#include "host/game_clock.h"
-#include "render/scene_setup.h"
 
 ThrownObject thrownObjects[THROWN_OBJECT_COUNT];
 
@@ -25,7 +25,7 @@ void InitObject(ThrownObject &object) {
     object.turning = 0;
     object.dropping = 0;
     object.inFlight = 0;
-    object.rollStart = now;
+    object.rollStart = frameInput.now;
 }
 
 void InitObjectPool() {
@@ -33,12 +33,12 @@ void InitObjectPool() {
 }
 
 void ObjectMove(ThrownObject &object) {
-    object.rotation.x += object.spin.x * dt;
-    object.rotation.y += object.spin.y * dt;
-    object.rotation.z += object.spin.z * dt;
-    object.position.x += object.velocity.x * dt;
-    object.position.y += object.velocity.y * dt;
-    object.position.z += object.velocity.z * dt;
+    object.rotation.x += object.spin.x * frameInput.dt;
+    object.rotation.y += object.spin.y * frameInput.dt;
+    object.rotation.z += object.spin.z * frameInput.dt;
+    object.position.x += object.velocity.x * frameInput.dt;
+    object.position.y += object.velocity.y * frameInput.dt;
+    object.position.z += object.velocity.z * frameInput.dt;
     Vec3 &p = object.position;
     Vec3 &v = object.velocity;
     if (!object.inFlight && ((p.y > object.targetY && v.y > 0) || (p.y < object.targetY && v.y < 0))) {
@@ -60,18 +60,18 @@ void ObjectStep(ThrownObject &object) {
             object.rotation.z = 0.0f;
             object.spin.z = 0.0f;
         }
-        if (v.y > -TERMINAL_SPEED) v.y -= GRAVITY * dt;
+        if (v.y > -TERMINAL_SPEED) v.y -= GRAVITY * frameInput.dt;
         if (p.y < object.targetY) {
             // The landing: every object rolls left first.
             p.y = object.targetY;
-            object.rollStart = now;
+            object.rollStart = frameInput.now;
             v.x = -ROLL_SPEED;
             object.inFlight = 0;
             object.rolling = 1;
         }
     }
     if (object.rolling) {
-        const double bounce = std::fabs(std::cos((now - object.rollStart) * 2.0 * 3.14159265358979) * 0.15);
+        const double bounce = std::fabs(std::cos((frameInput.now - object.rollStart) * 2.0 * 3.14159265358979) * 0.15);
         object.drawOffset.y = static_cast<float>(std::trunc(bounce * 1000.0) / 1000.0);
         if ((p.x < -FLOOR_END && v.x < 0) || (p.x > FLOOR_END && v.x > 0)) {
             // Over the floor's end: flip end over end while dropping to the floor below.
@@ -101,7 +101,7 @@ void ObjectStep(ThrownObject &object) {
     if (object.dropping && p.y == object.targetY) {
         object.dropping = 0;
         object.rolling = 1;
-        object.rollStart = now;
+        object.rollStart = frameInput.now;
         if (p.x > 0.0f) v.x = -ROLL_SPEED;
         if (p.x < 0.0f) v.x = ROLL_SPEED;
     }

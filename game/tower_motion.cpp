@@ -1,8 +1,8 @@
 // tower_motion.cpp -- floor bands, flight windows, the motion step and stair tracking
 #include "game/tower_motion.h"
 
+#include "common/frame_input.h"
 #include "game/character_tables.h"
-#include "host/game_clock.h"
 
 static const float BELOW_ALL = -1.0e30f;
 
@@ -97,8 +97,8 @@ void SteerToDiagonal(CharacterRecord &record) {
 
 void MotionStep(CharacterRecord &record) {
     const Vec3 p = WorldPosition(record);
-    record.pivot[1].x += record.velocity.x * dt;
-    record.pivot[1].y += record.velocity.y * dt;
+    record.pivot[1].x += record.velocity.x * frameInput.dt;
+    record.pivot[1].y += record.velocity.y * frameInput.dt;
 
     float targetZ = FloorDepth(p.y);
     if (AtFootOfFlight(record) != 0) targetZ -= 0.45f;
@@ -120,7 +120,7 @@ void MotionStep(CharacterRecord &record) {
 
     // Depth changes only while the character moves.
     if (record.velocity.x == 0.0f && record.velocity.y == 0.0f) return;
-    record.z += record.velocity.z * dt;
+    record.z += record.velocity.z * frameInput.dt;
 }
 
 bool StairTracking(CharacterRecord &record, Vec3 p0) {

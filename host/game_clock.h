@@ -1,11 +1,7 @@
-// game_clock.h -- now and dt, and the clock a port must provide
+// game_clock.h -- the clock a port must provide
 #pragma once
 
-// Read once per drawn frame; never reset. dt is 1.0 before the first frame.
-extern float now;
-extern float dt;
-
 // Provided by clock_win32.cpp (performance counter, millisecond-timer
-// fallback) and clock_native.cpp (a scripted clock for tests and the runner).
+// fallback) and clock_fake.cpp (a scripted clock for tests and the runner).
 void InitClock();
 double ClockSeconds();

@@ -1,19 +1,14 @@
-// game_window.cpp -- start-up, fixed OpenGL state and projection
-#include "host/game_window.h"
-
-#include <cmath>
-
-#include "common/gl.h"
+// game_window.cpp -- the portable half of the saver window: program records, start-up and teardown
 #include "assets/particle_field.h"
 #include "common/random.h"
 #include "game/ape.h"
 #include "game/character.h"
+#include "host/game_calls.h"
 #include "host/game_clock.h"
+#include "render/gl_setup.h"
 #include "render/scene_setup.h"
 #include "render/torches.h"
 #include "settings/settings_store.h"
-
-ClientRect clientRect;
 
 void ConstructProgramRecords() {
     ConstructCharacters();
@@ -32,31 +27,3 @@ void GameStartup(int width, int height, unsigned int wallClockSeconds) {
 }
 
 void GameShutdown() { ReleaseScene(); }
-
-void InitGlState() {
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_COLOR_MATERIAL);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    InitScene();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_NORMALIZE);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-}
-
-// The 45-degree perspective of gluPerspective, built on glFrustum so that no
-// GLU library is needed.
-void SetProjection(int width, int height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const double aspect = height != 0 ? static_cast<double>(width) / height : 1.0;
-    const double zNear = 1.0, zFar = 100.0;
-    const double top = zNear * std::tan(45.0 * 3.14159265358979323846 / 360.0);
-    glFrustum(-top * aspect, top * aspect, -top, top, zNear, zFar);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}

@@ -1,21 +1,13 @@
-// keyboard.cpp -- key-down, key-up and press consumption rules
-#include "host/keyboard.h"
+// keyboard.cpp -- key messages into the key arrays
+#include "host/game_calls.h"
 
-unsigned char keyDown[256];
-unsigned char keyPressed[256];
+#include "common/frame_input.h"
 
 void KeyGoesDown(unsigned int key) {
     key &= 0xFF;
-    if (keyDown[key]) return;
-    keyDown[key] = 1;
-    keyPressed[key] = 1;
+    if (frameInput.keyDown[key]) return;
+    frameInput.keyDown[key] = 1;
+    frameInput.keyPressed[key] = 1;
 }
 
-void KeyGoesUp(unsigned int key) { keyDown[key & 0xFF] = 0; }
-
-bool ConsumeKeyPress(unsigned int key) {
-    key &= 0xFF;
-    if (!keyDown[key] || !keyPressed[key]) return false;
-    keyPressed[key] = 0;
-    return true;
-}
+void KeyGoesUp(unsigned int key) { frameInput.keyDown[key & 0xFF] = 0; }

@@ -1,9 +1,7 @@
 // saver_host.cpp -- switch parsing, the close rules and the password timing, free of the platform
 #include "host/saver_host.h"
 
-SaverHostState saverHost = {0, 0, 0, 0, false, 0, {0, 0}, NO_PASSWORD_CHECK_YET};
-
-void ResetSaverHost() { saverHost = SaverHostState{0, 0, 0, 0, false, 0, {0, 0}, NO_PASSWORD_CHECK_YET}; }
+SaverHostState saverHost;
 
 uint32_t ParseWindowHandle(const char *text) {
     uint32_t value = 0;

@@ -65,20 +65,20 @@ struct ScreenPoint {
     int32_t x, y;
 };
 
-// Process-wide host state, touched only by the thread of the message loop.
+// Process-wide host state, touched only by the thread of the message loop;
+// never reset while the program runs.
 struct SaverHostState {
-    int isWin95Family;
-    int isPreview;
-    int isClosing;
-    int isCheckingPassword;
-    bool verifierLoaded;
-    unsigned int autoPlayQueryMessage;  // 0: none registered
-    ScreenPoint mouseAnchor;
-    uint32_t lastPasswordCheckTicks;
+    int isWin95Family = 0;
+    int isPreview = 0;
+    int isClosing = 0;
+    int isCheckingPassword = 0;
+    bool verifierLoaded = false;
+    unsigned int autoPlayQueryMessage = 0;  // 0: none registered
+    ScreenPoint mouseAnchor = {0, 0};
+    uint32_t lastPasswordCheckTicks = NO_PASSWORD_CHECK_YET;
 };
 
 extern SaverHostState saverHost;
-void ResetSaverHost();  // the state at program start
 
 // What DefaultSaverProc does with one message. The platform side performs the
 // actions in the order of the fields, then answers as `answer` says.

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "host/game_window.h"
+#include "host/game_calls.h"
 #include "host/saver_host.h"
 #include "host/saver_windows_win32.h"
 #include "settings/settings_dialog_win32.h"

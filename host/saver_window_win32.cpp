@@ -7,19 +7,12 @@
 
 #include "common/message_box.h"
 #include "host/frame_pacing_win32.h"
-#include "host/game_window.h"
-#include "host/keyboard.h"
+#include "host/game_calls.h"
 #include "host/palette.h"
 #include "host/saver_host.h"
 #include "host/saver_windows_win32.h"
 
-HWND saverWindow;
-HWND glWindow;
-HDC glDeviceContext;
-HGLRC renderingContext;
-HPALETTE glPalette;
-HINSTANCE appInstance;
-bool gameReady;
+GameWindows gameWindows;
 
 static const char GL_CLASS_NAME[] = "OpenGL Window";
 static const char CREATE_CAPTION[] = "Error Creating Window";
@@ -49,7 +42,7 @@ static void CreatePaletteFor(const PIXELFORMATDESCRIPTOR &described) {
     if (!logical) return;
     logical->palVersion = 0x300;
     logical->palNumEntries = static_cast<WORD>(count);
-    GetSystemPaletteEntries(glDeviceContext, 0, static_cast<UINT>(count), logical->palPalEntry);
+    GetSystemPaletteEntries(gameWindows.glDeviceContext, 0, static_cast<UINT>(count), logical->palPalEntry);
     PaletteColour colours[PALETTE_MAX_ENTRIES];
     for (int i = 0; i < count; ++i) {
         const PALETTEENTRY &entry = logical->palPalEntry[i];
@@ -58,30 +51,30 @@ static void CreatePaletteFor(const PIXELFORMATDESCRIPTOR &described) {
     ComputePalette(format, colours, count);
     for (int i = 0; i < count; ++i)
         logical->palPalEntry[i] = PALETTEENTRY{colours[i].red, colours[i].green, colours[i].blue, colours[i].flags};
-    glPalette = CreatePalette(logical);
-    if (glPalette) {
-        SelectPalette(glDeviceContext, glPalette, FALSE);
-        RealizePalette(glDeviceContext);
+    gameWindows.glPalette = CreatePalette(logical);
+    if (gameWindows.glPalette) {
+        SelectPalette(gameWindows.glDeviceContext, gameWindows.glPalette, FALSE);
+        RealizePalette(gameWindows.glDeviceContext);
     }
     std::free(logical);
 }
 
 HWND CreateGlWindow(int x, int y, int width, int height, HWND parent) {
-    appInstance = GetModuleHandleA(nullptr);
+    gameWindows.appInstance = GetModuleHandleA(nullptr);
     WNDCLASSA glClass = {};
     glClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
     glClass.lpfnWndProc = GlWindowProc;
-    glClass.hInstance = appInstance;
+    glClass.hInstance = gameWindows.appInstance;
     glClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32517));    // IDI_WINLOGO
     glClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     glClass.lpszClassName = GL_CLASS_NAME;
     if (!RegisterClassA(&glClass)) return CreateFailure("Sorry dude. Can't register the window class.");
 
     const HWND window = CreateWindowExA(0, GL_CLASS_NAME, "Kelvaron", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                        x, y, width, height, parent, nullptr, appInstance, nullptr);
+                                        x, y, width, height, parent, nullptr, gameWindows.appInstance, nullptr);
     if (!window) return CreateFailure("Sorry dude. Can't create the window.");
-    glDeviceContext = GetDC(window);
-    if (!glDeviceContext) return CreateFailure("Sorry dude. Can't get the DC.");
+    gameWindows.glDeviceContext = GetDC(window);
+    if (!gameWindows.glDeviceContext) return CreateFailure("Sorry dude. Can't get the DC.");
 
     PIXELFORMATDESCRIPTOR request = {};
     request.nSize = sizeof request;
@@ -91,24 +84,26 @@ HWND CreateGlWindow(int x, int y, int width, int height, HWND parent) {
     request.cColorBits = 16;
     request.cDepthBits = 16;
     request.iLayerType = PFD_MAIN_PLANE;
-    const int format = ChoosePixelFormat(glDeviceContext, &request);
+    const int format = ChoosePixelFormat(gameWindows.glDeviceContext, &request);
     if (format == 0) return CreateFailure("Sorry dude. Can't get a pixel format.");
-    if (!SetPixelFormat(glDeviceContext, format, &request)) return CreateFailure("Sorry dude. Can't set the pixel format.");
-    DescribePixelFormat(glDeviceContext, format, sizeof request, &request);
+    if (!SetPixelFormat(gameWindows.glDeviceContext, format, &request))
+        return CreateFailure("Sorry dude. Can't set the pixel format.");
+    DescribePixelFormat(gameWindows.glDeviceContext, format, sizeof request, &request);
     CreatePaletteFor(request);
 
-    renderingContext = wglCreateContext(glDeviceContext);
-    if (!renderingContext) return CreateFailure("Sorry dude. Can't get a rendering context.");
-    if (!wglMakeCurrent(glDeviceContext, renderingContext)) return CreateFailure("Sorry dude. Can't activate the RC.");
+    gameWindows.renderingContext = wglCreateContext(gameWindows.glDeviceContext);
+    if (!gameWindows.renderingContext) return CreateFailure("Sorry dude. Can't get a rendering context.");
+    if (!wglMakeCurrent(gameWindows.glDeviceContext, gameWindows.renderingContext))
+        return CreateFailure("Sorry dude. Can't activate the RC.");
     return window;
 }
 
 static void CreateGame(HWND window) {
-    saverWindow = window;
+    gameWindows.saverWindow = window;
     RECT local = {};
     GetClientRect(window, &local);
-    glWindow = CreateGlWindow(0, 0, local.right, local.bottom, saverWindow);
-    if (!glWindow) std::exit(EXIT_NO_GL_WINDOW);
+    gameWindows.glWindow = CreateGlWindow(0, 0, local.right, local.bottom, gameWindows.saverWindow);
+    if (!gameWindows.glWindow) std::exit(EXIT_NO_GL_WINDOW);
     RECT client = {};
     GetClientRect(window, &client);
     TimeOfDay wallClock = {};
@@ -116,20 +111,20 @@ static void CreateGame(HWND window) {
     // GameStartup keeps the client rectangle, loads the settings, seeds the
     // generator, sets the GL state with the scene, the projection and the clock.
     GameStartup(client.right, client.bottom, static_cast<unsigned int>(wallClock.seconds));
-    StartFramePacing(glDeviceContext);
-    gameReady = true;
+    StartFramePacing(gameWindows.glDeviceContext);
+    gameWindows.gameReady = true;
 }
 
 static void DestroyGame() {
-    gameReady = false;
+    gameWindows.gameReady = false;
     StopFramePacing();
     GameShutdown();
     wglMakeCurrent(nullptr, nullptr);
-    ReleaseDC(glWindow, glDeviceContext);
-    wglDeleteContext(renderingContext);
-    if (glPalette) DeleteObject(glPalette);
-    glPalette = nullptr;
-    DestroyWindow(glWindow);
+    ReleaseDC(gameWindows.glWindow, gameWindows.glDeviceContext);
+    wglDeleteContext(gameWindows.renderingContext);
+    if (gameWindows.glPalette) DeleteObject(gameWindows.glPalette);
+    gameWindows.glPalette = nullptr;
+    DestroyWindow(gameWindows.glWindow);
     PostQuitMessage(0);
 }
 

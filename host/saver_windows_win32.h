@@ -20,16 +20,21 @@ void LoadPasswordVerifier();
 void UnloadPasswordVerifier();
 void SetSaverRunning(BOOL running);
 
-// The game's side of the saver window (saver_window_win32.cpp).
-extern HWND saverWindow;
-extern HWND glWindow;
-extern HDC glDeviceContext;
-extern HGLRC renderingContext;
-extern HPALETTE glPalette;
-extern HINSTANCE appInstance;
-// Set once the creation sequence has finished and cleared when teardown
-// starts: a paint outside that span (a failure message's modal loop) draws nothing.
-extern bool gameReady;
+// The game's side of the saver window (saver_window_win32.cpp): set while the
+// saver window is created, released when it is destroyed; never reset otherwise.
+struct GameWindows {
+    HWND saverWindow;
+    HWND glWindow;
+    HDC glDeviceContext;
+    HGLRC renderingContext;
+    HPALETTE glPalette;
+    HINSTANCE appInstance;
+    // Set once the creation sequence has finished and cleared when teardown
+    // starts: a paint outside that span (a failure message's modal loop) draws nothing.
+    bool gameReady;
+};
+
+extern GameWindows gameWindows;
 
 LRESULT CALLBACK GameSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HWND CreateGlWindow(int x, int y, int width, int height, HWND parent);

@@ -1,23 +1,20 @@
 // frame_renderer.cpp -- RenderFrame, the camera glide and the overview tilt
 #include "render/frame_renderer.h"
 
+#include "assets/display_lists.h"
 #include "assets/flying_text.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "game/ape.h"
 #include "game/character.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_clock.h"
-#include "host/game_window.h"
-#include "render/scene_setup.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "render/tower_geometry.h"
 
-Vec3 cameraPos = {0.0f, -5.0f, -19.25f};
-Vec2 cameraVel = {0.0f, 0.0f};
-float overviewFactor = 0.0f;
-float overviewRate = 0.25f;
+CameraView view;
 
 const float CAMERA_GLIDE_SPEED = 3.0f;
 const float OVERVIEW_TILT = -45.0f;       // degrees about x at the full overview
@@ -26,16 +23,16 @@ const float MESSAGE_RELEASE_AGE = 7.0f;   // the message's letters fly away from
 const float MESSAGE_END_AGE = 12.0f;
 
 void AdvanceOverview() {
-    overviewFactor += dt * overviewRate;
-    if (overviewFactor > 1.0f) overviewFactor = 1.0f;
-    if (overviewFactor < 0.0f) overviewFactor = 0.0f;
+    view.overviewFactor += frameInput.dt * view.overviewRate;
+    if (view.overviewFactor > 1.0f) view.overviewFactor = 1.0f;
+    if (view.overviewFactor < 0.0f) view.overviewFactor = 0.0f;
 }
 
 // Constant speed toward the target; an overshoot snaps onto it and stops.
 static void GlideAxis(float &value, float &velocity, float target) {
     if (value < target) velocity = CAMERA_GLIDE_SPEED;
     if (value > target) velocity = -CAMERA_GLIDE_SPEED;
-    value += dt * velocity;
+    value += frameInput.dt * velocity;
     if ((value < target && velocity < 0.0f) || (value > target && velocity > 0.0f)) {
         velocity = 0.0f;
         value = target;
@@ -43,7 +40,7 @@ static void GlideAxis(float &value, float &velocity, float target) {
 }
 
 Vec3 CameraTarget(const Vec3 &playerWorld) {
-    const float drop = overviewFactor > 0.0f ? OVERVIEW_DROP : 0.0f;
+    const float drop = view.overviewFactor > 0.0f ? OVERVIEW_DROP : 0.0f;
     return Vec3{0.0f, -(5.0f + drop) - 0.75f * playerWorld.y, -18.0f - 0.5f * playerWorld.z};
 }
 
@@ -51,8 +48,8 @@ void MoveCamera() {
     const Vec3 player = playerController.character ? WorldPosition(*playerController.character)
                                                    : Vec3{0.0f, 0.0f, 0.0f};
     const Vec3 target = CameraTarget(player);
-    GlideAxis(cameraPos.y, cameraVel.x, target.y);
-    GlideAxis(cameraPos.z, cameraVel.y, target.z);
+    GlideAxis(view.cameraPos.y, view.cameraVel.x, target.y);
+    GlideAxis(view.cameraPos.z, view.cameraVel.y, target.z);
 }
 
 static void DrawCharacterIfCast(const CharacterRecord *record) {
@@ -61,7 +58,7 @@ static void DrawCharacterIfCast(const CharacterRecord *record) {
 
 static void DrawGameMessage() {
     if (!gameMessage.active) return;
-    const float age = now - gameMessage.startTime;
+    const float age = frameInput.now - gameMessage.startTime;
     if (age > MESSAGE_END_AGE) gameMessage.active = 0;  // still drawn this once
     if (age > MESSAGE_RELEASE_AGE) ReleaseFlyingText(gameMessage);
     glPushMatrix();
@@ -73,7 +70,7 @@ static void DrawGameMessage() {
 }
 
 void RenderFrame() {
-    SlideShowStep();
+    SlideShowStep(flow.gameState == STATE_TITLE, view.overviewFactor);
     AdvanceOverview();
     MoveCamera();
     SetProjection(W(), H());
@@ -81,9 +78,9 @@ void RenderFrame() {
 
     // World coordinates: the camera's translation, then the overview's tilt.
     glPushMatrix();
-    glTranslatef(cameraPos.x, cameraPos.y, cameraPos.z);
-    glRotatef(OVERVIEW_TILT * overviewFactor, 1.0f, 0.0f, 0.0f);
-    DrawBackdrop();
+    glTranslatef(view.cameraPos.x, view.cameraPos.y, view.cameraPos.z);
+    glRotatef(OVERVIEW_TILT * view.overviewFactor, 1.0f, 0.0f, 0.0f);
+    DrawBackdrop(view.cameraPos.z);
     glCallList(TOWER_LIST);
     DrawRopeCageAndTorches();
 
@@ -103,7 +100,7 @@ void RenderFrame() {
     glPopMatrix();
 
     // Eye coordinates from here on.
-    if (gameState == STATE_INTRO) DrawIntroCrawl();
+    if (flow.gameState == STATE_INTRO) DrawIntroCrawl();
     DrawGameMessage();
 
     glCallList(ORTHO_OVERLAY_LIST);

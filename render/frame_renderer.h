@@ -3,11 +3,15 @@
 
 #include "common/vec.h"
 
-// Never reset while the program runs.
-extern Vec3 cameraPos;
-extern Vec2 cameraVel;  // x holds the y glide speed, y the z glide speed
-extern float overviewFactor;
-extern float overviewRate;
+// The camera and its turn to the overview; never reset while the program runs.
+struct CameraView {
+    Vec3 cameraPos = {0.0f, -5.0f, -19.25f};
+    Vec2 cameraVel = {0.0f, 0.0f};  // x holds the y glide speed, y the z glide speed
+    float overviewFactor = 0.0f;
+    float overviewRate = 0.25f;
+};
+
+extern CameraView view;
 
 void RenderFrame();
 

@@ -5,15 +5,11 @@
 #include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "game/player.h"
-#include "host/game_window.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 
 // The HUD is laid out on a strip this wide, centred on the window.
 const int HUD_STRIP_WIDTH = 626;
-
-static void BindSlot(int slot) {
-    if (slot >= 0 && slot < TEXTURE_SLOT_COUNT) glBindTexture(GL_TEXTURE_2D, textureSlots[slot]);
-}
 
 static void DrawLifeIcon(const CharacterRecord &record) {
     static const float corner[4][2] = {{-15.0f, 15.0f}, {15.0f, 15.0f}, {-15.0f, -15.0f}, {15.0f, -15.0f}};
@@ -59,11 +55,11 @@ void DrawHud() {
         glEnable(GL_BLEND);
         // The mask darkens the background where the figure will be ...
         glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        BindSlot(record->maskSlot);
+        BindTextureSlot(record->maskSlot);
         DrawLifeIcon(*record);
         // ... and the colour pass adds the figure on top.
         glBlendFunc(GL_ONE, GL_ONE);
-        BindSlot(record->colourSlot);
+        BindTextureSlot(record->colourSlot);
         DrawLifeIcon(*record);
         glDisable(GL_BLEND);
         glPopMatrix();

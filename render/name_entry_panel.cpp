@@ -2,7 +2,7 @@
 #include "assets/bitmap_font.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
-#include "host/game_window.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
 
@@ -12,7 +12,7 @@ void DrawNameEntryPanel() {
 
     glPushMatrix();
     glColor4f(1.0f, 0.25f, 0.25f, 1.0f);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[16]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_HIGHLIGHT]);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glTranslatef(100.0f, 0.0f, 0.0f);
@@ -32,8 +32,8 @@ void DrawNameEntryPanel() {
     // depth test leaves a dash only on the free places of the field.
     char name[HIGH_SCORE_NAME_SIZE];
     int length = 0;
-    while (length < 10 && highScoreName[length] != 0) {
-        name[length] = highScoreName[length];
+    while (length < 10 && settings.highScoreName[length] != 0) {
+        name[length] = settings.highScoreName[length];
         ++length;
     }
     name[length] = 0;

@@ -2,6 +2,7 @@
 #include "render/scene_setup.h"
 
 #include "assets/bitmap_font.h"
+#include "assets/display_lists.h"
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
@@ -9,7 +10,7 @@
 #include "game/character.h"
 #include "game/player.h"
 #include "game/rope_cage.h"
-#include "host/game_window.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "render/torches.h"
 #include "render/tower_geometry.h"
@@ -22,30 +23,30 @@ struct TextureSlotEntry {
     int alphaMode;
 };
 
-// In load order. Slot 17 holds bitmap 116 only until the slide show puts its first still there.
+// In load order. TEXTURE_STILL holds bitmap 116 only until the slide show puts its first still there.
 static const TextureSlotEntry textureTable[TEXTURE_SLOT_COUNT] = {
-    // slot  bitmap  width height  alpha mode          used for
-    {  0,    101,    256,   32,   ALPHA_COLOUR_KEY},  // logo of the credits ticker
-    { 13,    128,     64,  128,   ALPHA_COLOUR_KEY},  // portrait, character 0
-    { 14,    127,     64,  128,   ALPHA_COLOUR_KEY},  // portrait, character 1
-    { 15,    129,     64,  128,   ALPHA_COLOUR_KEY},  // portrait, character 2
-    { 16,    130,    256,   64,   ALPHA_FROM_RED},    // highlight bar and name-entry banner
-    {  1,    102,    256,  128,   ALPHA_COLOUR_KEY},  // colour atlas, character 2
-    {  2,    109,    256,  128,   ALPHA_COLOUR_KEY},  // colour atlas, character 0
-    {  3,    114,    256,  128,   ALPHA_COLOUR_KEY},  // colour atlas, character 1
-    {  4,    111,    256,  128,   ALPHA_OPAQUE},      // mask atlas, character 2
-    {  5,    112,    256,  128,   ALPHA_OPAQUE},      // mask atlas, character 0
-    {  6,    115,    256,  128,   ALPHA_OPAQUE},      // mask atlas, character 1
-    {  7,    104,     16,  128,   ALPHA_OPAQUE},      // barrel side
-    {  8,    105,     64,   64,   ALPHA_OPAQUE},      // barrel ends
-    {  9,    106,    128,  128,   ALPHA_OPAQUE},      // tower boxes and stair flights
-    { 10,    107,      8,    8,   ALPHA_FROM_RED},    // flame sprite and sparks
-    { 11,    108,     16,  128,   ALPHA_OPAQUE},      // corner posts
-    { 12,    110,    128,  128,   ALPHA_COLOUR_KEY},  // cage bars
-    { 17,    116,    128,  256,   ALPHA_COLOUR_KEY},  // the slide show's still
-    { 18,    131,    256,  512,   ALPHA_FROM_RED},    // intro crawl, character 0
-    { 19,    159,    256,  512,   ALPHA_FROM_RED},    // intro crawl, character 1
-    { 20,    160,    256,  512,   ALPHA_FROM_RED},    // intro crawl, character 2
+    // slot                      bitmap  width height  alpha mode
+    {TEXTURE_LOGO,               101,    256,   32,   ALPHA_COLOUR_KEY},
+    {TEXTURE_PORTRAIT_CAPTAIN,   128,     64,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_PORTRAIT_HEROINE,   127,     64,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_PORTRAIT_GENERAL,   129,     64,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_HIGHLIGHT,          130,    256,   64,   ALPHA_FROM_RED},
+    {TEXTURE_COLOUR_GENERAL,     102,    256,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_COLOUR_CAPTAIN,     109,    256,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_COLOUR_HEROINE,     114,    256,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_MASK_GENERAL,       111,    256,  128,   ALPHA_OPAQUE},
+    {TEXTURE_MASK_CAPTAIN,       112,    256,  128,   ALPHA_OPAQUE},
+    {TEXTURE_MASK_HEROINE,       115,    256,  128,   ALPHA_OPAQUE},
+    {TEXTURE_BARREL_SIDE,        104,     16,  128,   ALPHA_OPAQUE},
+    {TEXTURE_BARREL_ENDS,        105,     64,   64,   ALPHA_OPAQUE},
+    {TEXTURE_STONE,              106,    128,  128,   ALPHA_OPAQUE},
+    {TEXTURE_FLAME,              107,      8,    8,   ALPHA_FROM_RED},
+    {TEXTURE_POSTS,              108,     16,  128,   ALPHA_OPAQUE},
+    {TEXTURE_CAGE,               110,    128,  128,   ALPHA_COLOUR_KEY},
+    {TEXTURE_STILL,              116,    128,  256,   ALPHA_COLOUR_KEY},
+    {TEXTURE_CRAWL_CAPTAIN,      131,    256,  512,   ALPHA_FROM_RED},
+    {TEXTURE_CRAWL_HEROINE,      159,    256,  512,   ALPHA_FROM_RED},
+    {TEXTURE_CRAWL_GENERAL,      160,    256,  512,   ALPHA_FROM_RED},
 };
 
 static void CompileOverlayProjection(int width, int height) {
@@ -60,7 +61,7 @@ static void CompileOverlayProjection(int width, int height) {
 }
 
 void InitScene() {
-    for (uint32_t &slot : textureSlots) slot = TEXTURE_SLOT_EMPTY;
+    for (uint32_t &slot : textures.slots) slot = TEXTURE_SLOT_EMPTY;
     for (const TextureSlotEntry &entry : textureTable)
         LoadTexture(entry.bitmapId, entry.slot, entry.width, entry.height, entry.alphaMode);
 
@@ -71,7 +72,7 @@ void InitScene() {
     InitApe(apeController, characterA);
     InitCaptive(captiveController, characterC);
 
-    if (lightingFx)
+    if (settings.lightingFx)
         SetUpTorchLights();
     else
         SetUpFixedLight();

@@ -4,7 +4,7 @@
 #include "common/gl.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_window.h"
+#include "render/gl_setup.h"
 
 void DrawOverlay() {
     // The ticker moves and wraps in every phase, also where it is not drawn.
@@ -16,8 +16,8 @@ void DrawOverlay() {
     glDisable(GL_LIGHTING);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
-    const float rowY = tickerMessages[tickerMessage].y;
-    switch (gameState) {
+    const float rowY = tickerMessages[overlay.tickerMessage].y;
+    switch (flow.gameState) {
     case STATE_TITLE:
         DrawTicker(rowY);
         break;

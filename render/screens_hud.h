@@ -9,15 +9,30 @@ struct TickerRow {
     float y;
 };
 
-const int TICKER_ROWS = 6;
+// The ticker's rows, in table order.
+enum TickerMessage {
+    TICKER_GAME_OVER,
+    TICKER_SUBMIT,      // submit your score from the settings
+    TICKER_HIGH_SCORE,  // the current high score
+    TICKER_CREDITS,
+    TICKER_HOW_TO_PLAY,
+    TICKER_PRESS_SPACE,
+    TICKER_ROWS
+};
 const int HIGH_SCORE_TEXT_SIZE = 256;
 
 extern const TickerRow tickerMessages[TICKER_ROWS];
 
-extern float tickerX;
-extern int tickerMessage;
-extern float selectSlide;
-extern char highScoreText[HIGH_SCORE_TEXT_SIZE];  // ticker message 2
+// The overlay's own state; never reset while the program runs (the ticker
+// restarts on its own rows, the select screen's slide-in when it is entered).
+struct OverlayState {
+    float tickerX = 0.0f;
+    int tickerMessage = TICKER_GAME_OVER;
+    float selectSlide = 0.0f;
+    char highScoreText[HIGH_SCORE_TEXT_SIZE] = {};  // the text of TICKER_HIGH_SCORE
+};
+
+extern OverlayState overlay;
 
 void BuildTickerTexts();
 void RebuildHighScoreText();

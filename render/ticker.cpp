@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "assets/bitmap_font.h"
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
 #include "game/game_state.h"
-#include "host/game_clock.h"
-#include "host/game_window.h"
-#include "render/scene_setup.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
 
@@ -44,19 +44,17 @@ static const char PRESS_SPACE_TEXT[] = "Press space to continue";
 
 const float TICKER_GLYPH = 12.0f;
 
-float tickerX = 0.0f;
-int tickerMessage = 0;
-char highScoreText[HIGH_SCORE_TEXT_SIZE];
+OverlayState overlay;
 
 void FormatHighScoreText() {
     // The stored name may arrive without its terminator; read at most its buffer.
-    int nameLength = 0;
-    while (nameLength < HIGH_SCORE_NAME_SIZE && highScoreName[nameLength] != 0) ++nameLength;
+    int length = 0;
+    while (length < HIGH_SCORE_NAME_SIZE && settings.highScoreName[length] != 0) ++length;
     // snprintf truncates rather than overruns, whatever the name or host.
-    std::snprintf(highScoreText, sizeof highScoreText,
+    std::snprintf(overlay.highScoreText, sizeof overlay.highScoreText,
                   "Current high score is %d by %.*s. Remember to submit it to " KVRN_SCORE_HOST
                   " and see if you're best in the world!",
-                  static_cast<int>(highScore), nameLength, highScoreName);
+                  static_cast<int>(settings.highScore), length, settings.highScoreName);
 }
 
 static void CompileText(unsigned int list, const char *text) {
@@ -67,7 +65,7 @@ static void CompileText(unsigned int list, const char *text) {
 
 static void CompileCredits() {
     glNewList(TICKER_CREDITS_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[0]);  // the 256 x 32 logo
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_LOGO]);  // 256 x 32
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBegin(GL_QUADS);
@@ -86,11 +84,11 @@ static void CompileCredits() {
 }
 
 void BuildTickerTexts() {
-    tickerX = static_cast<float>(W()) + 12.0f;
+    overlay.tickerX = static_cast<float>(W()) + 12.0f;
     FormatHighScoreText();
     CompileText(TICKER_GAME_OVER_LIST, GAME_OVER_TEXT);
     CompileText(TICKER_SUBMIT_LIST, SUBMIT_TEXT);
-    CompileText(TICKER_HIGH_SCORE_LIST, highScoreText);
+    CompileText(TICKER_HIGH_SCORE_LIST, overlay.highScoreText);
     CompileCredits();
     CompileText(TICKER_PRESS_SPACE_LIST, PRESS_SPACE_TEXT);
     CompileText(TICKER_HOW_TO_PLAY_LIST, HOW_TO_PLAY_TEXT);
@@ -99,33 +97,33 @@ void BuildTickerTexts() {
 void RebuildHighScoreText() {
     FormatHighScoreText();
     glDeleteLists(TICKER_HIGH_SCORE_LIST, 1);
-    CompileText(TICKER_HIGH_SCORE_LIST, highScoreText);
+    CompileText(TICKER_HIGH_SCORE_LIST, overlay.highScoreText);
 }
 
 void RestartTicker(int row) {
     // Callers pass fixed rows; an index outside the table would read past it.
-    tickerMessage = row >= 0 && row < TICKER_ROWS ? row : 0;
-    tickerX = static_cast<float>(W()) + 12.0f;
+    overlay.tickerMessage = row >= 0 && row < TICKER_ROWS ? row : TICKER_GAME_OVER;
+    overlay.tickerX = static_cast<float>(W()) + 12.0f;
 }
 
 void AdvanceTicker() {
-    tickerX -= dt * 40.0f;
-    if (tickerX >= tickerMessages[tickerMessage].wrapThreshold) return;
-    tickerX = static_cast<float>(W()) + 12.0f;
-    if (gameState == STATE_INTRO || gameState == STATE_PLAY)
-        tickerMessage = 5;
-    else if (gameState == STATE_NAME_ENTRY)
-        tickerMessage = 1;
-    else if (tickerMessage != 0)
-        tickerMessage = 0;
+    overlay.tickerX -= frameInput.dt * 40.0f;
+    if (overlay.tickerX >= tickerMessages[overlay.tickerMessage].wrapThreshold) return;
+    overlay.tickerX = static_cast<float>(W()) + 12.0f;
+    if (flow.gameState == STATE_INTRO || flow.gameState == STATE_PLAY)
+        overlay.tickerMessage = TICKER_PRESS_SPACE;
+    else if (flow.gameState == STATE_NAME_ENTRY)
+        overlay.tickerMessage = TICKER_SUBMIT;
+    else if (overlay.tickerMessage != TICKER_GAME_OVER)
+        overlay.tickerMessage = TICKER_GAME_OVER;
     else
-        tickerMessage = Random() % 5;  // row 0 may follow itself
+        overlay.tickerMessage = Random() % TICKER_PRESS_SPACE;  // any row before it; game over may follow itself
 }
 
 void DrawTicker(float y) {
     glPushMatrix();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glTranslatef(tickerX, y, 0.0f);
-    glCallList(tickerMessages[tickerMessage].list);
+    glTranslatef(overlay.tickerX, y, 0.0f);
+    glCallList(tickerMessages[overlay.tickerMessage].list);
     glPopMatrix();
 }

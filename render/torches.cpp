@@ -1,11 +1,11 @@
 // torches.cpp -- torch records, flames, flame sprite and sconce lists, lights
 #include "render/torches.h"
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
-#include "host/game_clock.h"
-#include "render/scene_setup.h"
 #include "settings/settings_store.h"
 
 Torch torches[TORCH_COUNT];
@@ -59,13 +59,13 @@ void UpdateFlame(FlameParticle &flame) {
     // Pull back toward the torch's axis once the flame has crossed it.
     if ((flame.position.x < 0.0f && flame.sway.x < 0.0f) || (flame.position.x > 0.0f && flame.sway.x > 0.0f))
         flame.sway.x = -flame.velocity.x;
-    flame.velocity.x += dt * flame.sway.x;
-    flame.velocity.y += dt * flame.sway.y;
-    flame.velocity.z += dt * flame.sway.z;
-    flame.position.x += dt * flame.velocity.x;
-    flame.position.y += dt * flame.velocity.y;
-    flame.position.z += dt * flame.velocity.z;
-    flame.life -= dt * flame.fadeRate;
+    flame.velocity.x += frameInput.dt * flame.sway.x;
+    flame.velocity.y += frameInput.dt * flame.sway.y;
+    flame.velocity.z += frameInput.dt * flame.sway.z;
+    flame.position.x += frameInput.dt * flame.velocity.x;
+    flame.position.y += frameInput.dt * flame.velocity.y;
+    flame.position.z += frameInput.dt * flame.velocity.z;
+    flame.life -= frameInput.dt * flame.fadeRate;
     if (flame.life < 0.0f) flame.active = 0;
 }
 
@@ -78,7 +78,7 @@ void DrawFlame(const FlameParticle &flame) {
 
 void BuildFlameSprite() {
     glNewList(FLAME_SPRITE_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[10]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_FLAME]);
     glEnable(GL_TEXTURE_2D);
     glPushMatrix();
     glBegin(GL_TRIANGLE_STRIP);
@@ -162,13 +162,13 @@ void SetUpFixedLight() {
 }
 
 void UpdateTorch(Torch &torch) {
-    if (lightingFx) {
+    if (settings.lightingFx) {
         // Re-given every frame in the world transform, so the light stays on the torch.
         SetLightPosition(torch);
         float speed = (Random() & 1) ? -FLICKER_SPEED : FLICKER_SPEED;
         if (torch.flicker < FLICKER_LOW) speed = FLICKER_SPEED;
         if (torch.flicker > FLICKER_HIGH) speed = -FLICKER_SPEED;
-        torch.flicker += dt * speed;
+        torch.flicker += frameInput.dt * speed;
         if (torch.flicker < FLICKER_FLOOR) torch.flicker = FLICKER_FLOOR;
         SetLightReach(torch);
     }

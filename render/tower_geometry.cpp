@@ -3,11 +3,11 @@
 
 #include <cmath>
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "game/character.h"
 #include "game/rope_cage.h"
-#include "render/scene_setup.h"
 #include "render/torches.h"
 #include "settings/settings_store.h"
 
@@ -42,20 +42,20 @@ static void EmitFace(const BoxFace &face) {
 
 static void BuildBoxList(unsigned int list, bool withBottom) {
     glNewList(list, GL_COMPILE);
-    if (fullDetail) glEnable(GL_TEXTURE_2D);
+    if (settings.fullDetail) glEnable(GL_TEXTURE_2D);
     EmitFace(frontFace);
     EmitFace(topFace);
     if (withBottom) EmitFace(bottomFace);
     EmitFace(rightFace);
     EmitFace(leftFace);
-    if (fullDetail) glDisable(GL_TEXTURE_2D);
+    if (settings.fullDetail) glDisable(GL_TEXTURE_2D);
     glEndList();
 }
 
 static void DrawScaledBox(unsigned int list, float sx, float sy, float sz, int textureSlot) {
     glPushMatrix();
     glScalef(sx, sy, sz);
-    if (fullDetail) glBindTexture(GL_TEXTURE_2D, textureSlots[textureSlot]);
+    if (settings.fullDetail) glBindTexture(GL_TEXTURE_2D, textures.slots[textureSlot]);
     glCallList(list);
     glPopMatrix();
 }
@@ -112,7 +112,7 @@ static void SideVertex(const Vec3 &p, float s) {
 static void BuildBarrelList() {
     ComputeBarrelPoints();
     glNewList(BARREL_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[7]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_BARREL_SIDE]);
     glEnable(GL_TEXTURE_2D);
     // Left in effect after the call: callers wrap the barrel in a pushed matrix.
     glScalef(BARREL_SCALE, BARREL_SCALE, BARREL_SCALE);
@@ -127,7 +127,7 @@ static void BuildBarrelList() {
             glEnd();
         }
     }
-    glBindTexture(GL_TEXTURE_2D, textureSlots[8]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_BARREL_ENDS]);
     const float rimTop = barrelProfile[0][1];
     glNormal3f(0.0f, 1.0f, 0.0f);
     glBegin(GL_TRIANGLE_FAN);
@@ -190,13 +190,13 @@ static void EmitCageFaces(const CageFace *faces, int count) {
 static void BuildCageLists() {
     // The rear list leaves texturing on: the captive is drawn between the two parts.
     glNewList(CAGE_REAR_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[12]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_CAGE]);
     glEnable(GL_TEXTURE_2D);
     EmitCageFaces(cageRearFaces, 3);
     glEndList();
 
     glNewList(CAGE_FRONT_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textureSlots[12]);
+    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_CAGE]);
     glEnable(GL_TEXTURE_2D);
     EmitCageFaces(cageFrontFaces, 2);
     glDisable(GL_TEXTURE_2D);
@@ -204,9 +204,6 @@ static void BuildCageLists() {
 }
 
 // ---------------------------------------------------------------- the tower
-
-const int STONE_SLOT = 9;
-const int POST_SLOT = 11;
 
 struct TowerBlock {
     Vec3 centre;
@@ -275,7 +272,7 @@ void DrawStairFlight(bool mirrored) {
             glTranslatef(-0.25f, 2.0f * STEP_HALF_HEIGHT, 0.0f);
             halfWidth -= 0.25f;
         }
-        DrawTowerBox(halfWidth, STEP_HALF_HEIGHT, STEP_HALF_DEPTH, STONE_SLOT);
+        DrawTowerBox(halfWidth, STEP_HALF_HEIGHT, STEP_HALF_DEPTH, TEXTURE_STONE);
     }
     glPopMatrix();
 }
@@ -292,20 +289,20 @@ static void DrawBlockAt(const TowerBlock &block, bool closed, int slot) {
 
 static void BuildTowerList() {
     glNewList(TOWER_LIST, GL_COMPILE);
-    if (fullDetail)
+    if (settings.fullDetail)
         glColor3f(1.0f, 1.0f, 1.0f);
     else
         glColor3f(0.75f, 0.5f, 0.4f);  // sandstone without its texture
-    for (const TowerBlock &block : towerBlocks) DrawBlockAt(block, false, STONE_SLOT);
+    for (const TowerBlock &block : towerBlocks) DrawBlockAt(block, false, TEXTURE_STONE);
     for (const StairPlacement &flight : stairFlights) {
         glPushMatrix();
         glTranslatef(flight.origin.x, flight.origin.y, flight.origin.z);
         DrawStairFlight(flight.mirrored);
         glPopMatrix();
     }
-    DrawBlockAt(topPlate, true, STONE_SLOT);
-    if (!fullDetail) glColor3f(0.75f, 0.5f, 0.0f);  // bronze posts without their texture
-    for (const Vec3 &centre : cornerPostCentres) DrawBlockAt(TowerBlock{centre, cornerPostHalfExtent}, true, POST_SLOT);
+    DrawBlockAt(topPlate, true, TEXTURE_STONE);
+    if (!settings.fullDetail) glColor3f(0.75f, 0.5f, 0.0f);  // bronze posts without their texture
+    for (const Vec3 &centre : cornerPostCentres) DrawBlockAt(TowerBlock{centre, cornerPostHalfExtent}, true, TEXTURE_POSTS);
     glColor3f(1.0f, 1.0f, 1.0f);
     for (const Vec3 &at : stackedBarrels) {
         glPushMatrix();
@@ -326,22 +323,22 @@ void BuildSceneLists() {
     BuildTowerList();
     glLineWidth(1.0f);
     glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
-    cagePosition = CAGE_REST_POSITION;
+    ropeCage.cagePosition = CAGE_REST_POSITION;
 }
 
 // ---------------------------------------------------------------- per frame
 
 void DrawCageLine() {
-    const Vec3 &cage = cagePosition;
+    const Vec3 &cage = ropeCage.cagePosition;
     glBegin(GL_LINES);
     glVertex3f(cage.x, ROPE_ANCHOR.y, cage.z);
-    glVertex3f(cage.x, cage.y + ropeDrop + CAGE_ROOF, cage.z);
+    glVertex3f(cage.x, cage.y + ropeCage.ropeDrop + CAGE_ROOF, cage.z);
     glEnd();
 }
 
 static void CallListAtCage(unsigned int list) {
     glPushMatrix();
-    glTranslatef(cagePosition.x, cagePosition.y + ropeDrop, cagePosition.z);
+    glTranslatef(ropeCage.cagePosition.x, ropeCage.cagePosition.y + ropeCage.ropeDrop, ropeCage.cagePosition.z);
     glCallList(list);
     glPopMatrix();
 }

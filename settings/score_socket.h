@@ -3,7 +3,7 @@
 
 // The seam holds the one socket and the server address between the calls.
 // Windows: Winsock 1.1 against port 80. Native: POSIX sockets; lookups never
-// leave the machine (see score_socket_native.h), so tests talk to a local server.
+// leave the machine (see score_socket_fake.h), so tests talk to a local server.
 
 // Starts the socket layer (WSAStartup, version 1.1): 0, or the start-up error code.
 int StartScoreSockets();

@@ -89,7 +89,7 @@ void CloseScoreConnection() {
 bool SendLine(const char *text) { return SendOnScoreSocket(text, static_cast<int>(std::strlen(text))); }
 
 void SubmitHighScore(int32_t score, const char *name, int32_t character) {
-    if (scoreSubmitted != 0) {
+    if (settings.scoreSubmitted != 0) {
         ShowErrorMessage(ALREADY_SUBMITTED_TEXT, ALREADY_SUBMITTED_CAPTION);
         return;
     }
@@ -113,6 +113,6 @@ void SubmitHighScore(int32_t score, const char *name, int32_t character) {
         ShowErrorMessage(CONNECTION_ERROR_TEXT, CONNECTION_ERROR_CAPTION);
         return;
     }
-    scoreSubmitted = 1;
+    settings.scoreSubmitted = 1;
     SaveSettings();
 }

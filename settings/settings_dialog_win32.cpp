@@ -14,10 +14,11 @@ BOOL RegisterDialogClasses(HANDLE) { return TRUE; }
 
 static void ShowSettings(HWND dialog) {
     char line[HIGH_SCORE_LINE_SIZE];
-    std::snprintf(line, sizeof line, "Current high score is %d by %s!", static_cast<int>(highScore), highScoreName);
+    std::snprintf(line, sizeof line, "Current high score is %d by %s!", static_cast<int>(settings.highScore),
+                  settings.highScoreName);
     SetDlgItemTextA(dialog, HIGH_SCORE_LINE_ID, line);
-    CheckDlgButton(dialog, FULL_DETAIL_CHECK_ID, fullDetail ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, LIGHTING_FX_CHECK_ID, lightingFx ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, FULL_DETAIL_CHECK_ID, settings.fullDetail ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, LIGHTING_FX_CHECK_ID, settings.lightingFx ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // The check box has already toggled its own mark; the option follows the mark,
@@ -41,13 +42,13 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         EndDialog(dialog, 1);
         break;
     case FULL_DETAIL_CHECK_ID:
-        fullDetail = CheckMark(dialog, FULL_DETAIL_CHECK_ID);
+        settings.fullDetail = CheckMark(dialog, FULL_DETAIL_CHECK_ID);
         break;
     case LIGHTING_FX_CHECK_ID:
-        lightingFx = CheckMark(dialog, LIGHTING_FX_CHECK_ID);
+        settings.lightingFx = CheckMark(dialog, LIGHTING_FX_CHECK_ID);
         break;
     case SUBMIT_BUTTON_ID:
-        SubmitHighScore(highScore, highScoreName, highScoreCharacter);
+        SubmitHighScore(settings.highScore, settings.highScoreName, settings.highScoreCharacter);
         // Opened whether the submission went out, failed or was refused.
         ShellExecuteA(nullptr, "open", HIGH_SCORE_PAGE_ADDRESS, nullptr, nullptr, SW_RESTORE);
         break;

@@ -6,12 +6,7 @@
 #include "common/message_box.h"
 #include "settings/registry.h"
 
-uint8_t scoreSubmitted = 0;
-uint8_t fullDetail = 1;
-uint8_t lightingFx = 1;
-int32_t highScore = 0;
-int32_t highScoreCharacter = 0;
-char highScoreName[HIGH_SCORE_NAME_SIZE] = "Quillon";
+SettingsStore settings;
 
 static const char DEFAULT_NAME[] = "Quillon";
 static const uint32_t NAME_READ_BYTES = 79;  // at most 78 characters and the NUL
@@ -48,15 +43,15 @@ static void WriteString(RegistryKey key, const char *name, const char *text) {
 
 bool LoadSettings() {
     const RegistryKey key = OpenSettingsKeyForReading();
-    scoreSubmitted = ReadDword(key, "Harlan Voss", 0) != 0;
-    fullDetail = ReadDword(key, "Full Detail", 1) != 0;
-    lightingFx = ReadDword(key, "Lighting FX", 1) != 0;
-    highScore = static_cast<int32_t>(ReadDword(key, "HiScore", 0));
-    highScoreCharacter = static_cast<int32_t>(ReadDword(key, "HiScore Ch", 0));
+    settings.scoreSubmitted = ReadDword(key, "Harlan Voss", 0) != 0;
+    settings.fullDetail = ReadDword(key, "Full Detail", 1) != 0;
+    settings.lightingFx = ReadDword(key, "Lighting FX", 1) != 0;
+    settings.highScore = static_cast<int32_t>(ReadDword(key, "HiScore", 0));
+    settings.highScoreCharacter = static_cast<int32_t>(ReadDword(key, "HiScore Ch", 0));
     char name[NAME_READ_BYTES + 1];
     ReadString(key, "HiScore Name", DEFAULT_NAME, name);
     // A name too long for the buffer is ignored; the previous one stays.
-    if (std::strlen(name) <= LONGEST_NAME) std::memcpy(highScoreName, name, std::strlen(name) + 1);
+    if (std::strlen(name) <= LONGEST_NAME) std::memcpy(settings.highScoreName, name, std::strlen(name) + 1);
     CloseSettingsKey(key);
     return true;
 }
@@ -70,14 +65,14 @@ bool SaveSettings() {
         ShowInformationMessage(text, "GetLastError");
         return false;
     }
-    WriteDword(key, "Harlan Voss", scoreSubmitted ? 1 : 0);
-    WriteDword(key, "Full Detail", fullDetail ? 1 : 0);
-    WriteDword(key, "Lighting FX", lightingFx ? 1 : 0);
-    WriteDword(key, "HiScore", static_cast<uint32_t>(highScore));
-    WriteDword(key, "HiScore Ch", static_cast<uint32_t>(highScoreCharacter));
+    WriteDword(key, "Harlan Voss", settings.scoreSubmitted ? 1 : 0);
+    WriteDword(key, "Full Detail", settings.fullDetail ? 1 : 0);
+    WriteDword(key, "Lighting FX", settings.lightingFx ? 1 : 0);
+    WriteDword(key, "HiScore", static_cast<uint32_t>(settings.highScore));
+    WriteDword(key, "HiScore Ch", static_cast<uint32_t>(settings.highScoreCharacter));
     // The name buffer may have been edited in place: never write past it.
     char name[HIGH_SCORE_NAME_SIZE];
-    std::memcpy(name, highScoreName, sizeof name);
+    std::memcpy(name, settings.highScoreName, sizeof name);
     name[HIGH_SCORE_NAME_SIZE - 1] = 0;
     WriteString(key, "HiScore Name", name);
     CloseSettingsKey(key);

@@ -5,13 +5,18 @@
 
 const int HIGH_SCORE_NAME_SIZE = 12;
 
-// Program-wide; overwritten by every load.
-extern uint8_t scoreSubmitted;
-extern uint8_t fullDetail;
-extern uint8_t lightingFx;
-extern int32_t highScore;
-extern int32_t highScoreCharacter;
-extern char highScoreName[HIGH_SCORE_NAME_SIZE];
+// Overwritten by every load; never reset otherwise. The defaults are what a
+// missing key gives.
+struct SettingsStore {
+    uint8_t scoreSubmitted = 0;
+    uint8_t fullDetail = 1;
+    uint8_t lightingFx = 1;
+    int32_t highScore = 0;
+    int32_t highScoreCharacter = 0;
+    char highScoreName[HIGH_SCORE_NAME_SIZE] = "Quillon";
+};
+
+extern SettingsStore settings;
 
 bool LoadSettings();
 bool SaveSettings();

@@ -12,12 +12,11 @@
 
 #include "assets/bitmap_decoder.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "game/game_state.h"
-#include "host/frame.h"
-#include "host/game_window.h"
-#include "host/keyboard.h"
-#include "host/native_clock.h"
+#include "host/clock_fake.h"
+#include "host/game_calls.h"
 #include "host/offscreen_context.h"
 #include "host/replay.h"
 #include "render/screens_hud.h"
@@ -99,7 +98,7 @@ static bool RunSize(int width, int height, double seconds, bool timeStartup) {
     const Clock::time_point startupBegin = Clock::now();
     GameStartup(width, height, 12345u);
     SetScriptedClock(0.0);
-    ResetFrameClockForTests();
+    frameInput = FrameInput{};
     ReplayFrames(1, FRAME_STEP);
     glFinish();
     if (timeStartup) {
@@ -122,7 +121,7 @@ static bool RunSize(int width, int height, double seconds, bool timeStartup) {
     Press(KEY_SPACE);
     Press(KEY_SPACE);
     ReplayFrames(static_cast<int>(2.0 / FRAME_STEP), FRAME_STEP);
-    const bool playing = gameState == STATE_PLAY;
+    const bool playing = flow.gameState == STATE_PLAY;
     Report("play", width, height, MeasureGameFrames(seconds), MeasureClearFrames(seconds));
     GameShutdown();
     DestroyOffscreenContext();

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "host/game_window.h"
+#include "host/game_calls.h"
 #include "host/offscreen_context.h"
 #include "host/replay.h"
 

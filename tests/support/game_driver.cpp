@@ -2,56 +2,23 @@
 #include "tests/support/game_driver.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "assets/flying_text.h"
-#include "common/random.h"
+#include "common/frame_input.h"
 #include "game/ape.h"
-#include "game/game_state.h"
-#include "game/levels.h"
 #include "game/player.h"
-#include "game/rope_cage.h"
-#include "host/frame.h"
-#include "host/game_clock.h"
-#include "host/game_window.h"
-#include "host/keyboard.h"
-#include "host/native_clock.h"
+#include "host/clock_fake.h"
+#include "host/game_calls.h"
 #include "host/offscreen_context.h"
-#include "render/frame_renderer.h"
-#include "settings/settings_store.h"
 
 static const int TEST_WIDTH = 160;
 static const int TEST_HEIGHT = 120;
 
-// Puts the program-wide game records back to a fresh title screen, before a test and for whatever runs next.
-static void ResetGame() {
-    std::memset(keyDown, 0, sizeof keyDown);
-    std::memset(keyPressed, 0, sizeof keyPressed);
-    gameState = STATE_TITLE;
-    stateStartTime = 0.0f;
-    selectedCharacter = nameLength = idleShown = 0;
-    overviewFactor = 0.0f;
-    overviewRate = 0.25f;
-    highScore = highScoreCharacter = 0;
-    std::memset(highScoreName, 0, sizeof highScoreName);
-    InitObjectPool();
-    AssignRoles(0);
-    CageReset();
-    gameMessage.active = gameMessage.count = 0;
-}
-
 void GameTest::SetUp() {
     ASSERT_TRUE(CreateOffscreenContext(TEST_WIDTH, TEST_HEIGHT));
-    ConstructProgramRecords();
     GameStartup(TEST_WIDTH, TEST_HEIGHT, 12345u);
-    SetScriptedClock(0.0);
-    ResetFrameClockForTests();
-    SeedRandom(12345u);
-    ResetGame();
 }
 
 void GameTest::TearDown() {
-    ResetGame();
     GameShutdown();
     DestroyOffscreenContext();
 }

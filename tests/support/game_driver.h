@@ -7,8 +7,8 @@
 
 const double FRAME_SECONDS = 1.0 / 30.0;
 
-// A fresh program: offscreen context, start-up sequence, scripted clock at 0,
-// no keys held, the title phase, the default cast, a fixed seed.
+// The saver window's start-up on a small offscreen context, seeded with 12345
+// (every test starts from a fresh program: fresh_program.cpp).
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -6,31 +6,27 @@
 #include <filesystem>
 #include <string>
 
+#include "common/frame_input.h"
 #include "common/random.h"
-#include "host/frame.h"
+#include "host/game_calls.h"
 #include "host/game_clock.h"
-#include "host/game_window.h"
 #include "host/offscreen_context.h"
 #include "render/frame_renderer.h"
+#include "render/gl_setup.h"
 #include "settings/settings_store.h"
 
 bool OpenTestScene(const TestSceneOptions &options) {
-    static bool recordsConstructed = false;
-    if (!recordsConstructed) {
-        ConstructProgramRecords();
-        recordsConstructed = true;
-    }
     if (!CreateOffscreenContext(options.width, options.height)) return false;
     // The steps of GameStartup, with room for the options between load and set-up.
     clientRect = ClientRect{0, 0, options.width, options.height};
     LoadSettings();
-    if (options.fullDetail >= 0) fullDetail = static_cast<uint8_t>(options.fullDetail);
-    if (options.lightingFx >= 0) lightingFx = static_cast<uint8_t>(options.lightingFx);
+    if (options.fullDetail >= 0) settings.fullDetail = static_cast<uint8_t>(options.fullDetail);
+    if (options.lightingFx >= 0) settings.lightingFx = static_cast<uint8_t>(options.lightingFx);
     SeedRandom(options.seed);
     InitGlState();
     SetProjection(options.width, options.height);
     InitClock();
-    ResetFrameClockForTests();
+    frameInput = FrameInput{};
     return true;
 }
 
@@ -40,8 +36,8 @@ void CloseTestScene() {
 }
 
 void RenderTestFrame(float frameNow, float frameDt) {
-    now = frameNow;
-    dt = frameDt;
+    frameInput.now = frameNow;
+    frameInput.dt = frameDt;
     RenderFrame();
 }
 

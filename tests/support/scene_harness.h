@@ -13,8 +13,7 @@ struct TestSceneOptions {
 
 // Creates the context and runs the saver window's start-up on it (settings,
 // seed, fixed GL state with the scene set-up, projection, clock), with the
-// options overridden between the settings load and the scene set-up. The
-// program records are constructed once per process, as at program start.
+// options overridden between the settings load and the scene set-up.
 bool OpenTestScene(const TestSceneOptions &options);
 void CloseTestScene();
 

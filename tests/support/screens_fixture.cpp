@@ -3,75 +3,10 @@
 
 #include <cstring>
 
-#include "assets/particle_field.h"
-#include "assets/slide_show.h"
-#include "assets/texture_loader.h"
-#include "game/game_state.h"
-#include "game/player.h"
-#include "host/game_clock.h"
-#include "host/game_window.h"
-#include "render/frame_renderer.h"
-#include "render/screens_hud.h"
-#include "settings/settings_store.h"
 #include "host/offscreen_context.h"
-
-namespace {
-struct ScreensRecords {
-    ClientRect clientRect;
-    int gameState, selectedCharacter;
-    float now, dt, tickerX, selectSlide, crawlPosition, crawlAlpha, overviewFactor;
-    int tickerMessage, crawlTextureSlot;
-    Vec3 cameraPos;
-    PlayerController player;
-    int32_t highScore;
-    char highScoreName[HIGH_SCORE_NAME_SIZE];
-    uint32_t textureSlots[TEXTURE_SLOT_COUNT];
-    int32_t slideHistory[SLIDE_HISTORY];
-    SlideShow slideShow;
-    Particle particles[PARTICLE_COUNT];
-};
-ScreensRecords saved;
-
-// Copies every record one way or the other, so saving and restoring cannot drift apart.
-template <class T> void CopyRecord(T &record, T &copy, bool save) {
-    if (save)
-        copy = record;
-    else
-        record = copy;
-}
-template <class T, size_t N> void CopyRecord(T (&record)[N], T (&copy)[N], bool save) {
-    for (size_t i = 0; i < N; ++i) CopyRecord(record[i], copy[i], save);
-}
-
-void CopyScreensRecords(bool save) {
-    CopyRecord(clientRect, saved.clientRect, save);
-    CopyRecord(gameState, saved.gameState, save);
-    CopyRecord(selectedCharacter, saved.selectedCharacter, save);
-    CopyRecord(now, saved.now, save);
-    CopyRecord(dt, saved.dt, save);
-    CopyRecord(tickerX, saved.tickerX, save);
-    CopyRecord(tickerMessage, saved.tickerMessage, save);
-    CopyRecord(selectSlide, saved.selectSlide, save);
-    CopyRecord(crawlPosition, saved.crawlPosition, save);
-    CopyRecord(crawlAlpha, saved.crawlAlpha, save);
-    CopyRecord(crawlTextureSlot, saved.crawlTextureSlot, save);
-    CopyRecord(overviewFactor, saved.overviewFactor, save);
-    CopyRecord(cameraPos, saved.cameraPos, save);
-    CopyRecord(playerController, saved.player, save);
-    CopyRecord(highScore, saved.highScore, save);
-    CopyRecord(highScoreName, saved.highScoreName, save);
-    CopyRecord(textureSlots, saved.textureSlots, save);
-    CopyRecord(slideHistory, saved.slideHistory, save);
-    CopyRecord(slideShow, saved.slideShow, save);
-    CopyRecord(particleField, saved.particles, save);
-}
-}  // namespace
-
-void SaveScreensRecords() { CopyScreensRecords(true); }
-void RestoreScreensRecords() { CopyScreensRecords(false); }
+#include "render/gl_setup.h"
 
 bool OpenScreensContext(int width, int height) {
-    SaveScreensRecords();
     if (!CreateOffscreenContext(width, height)) return false;
     clientRect = ClientRect{0, 0, width, height};
     glClearColor(0, 0, 0, 0);
@@ -88,10 +23,7 @@ bool OpenScreensContext(int width, int height) {
     return true;
 }
 
-void CloseScreensContext() {
-    DestroyOffscreenContext();
-    RestoreScreensRecords();
-}
+void CloseScreensContext() { DestroyOffscreenContext(); }
 
 void LoadOverlayProjection(int width, int height) {
     glMatrixMode(GL_PROJECTION);

@@ -9,11 +9,6 @@ struct Rgba {
     uint8_t r, g, b, a;
 };
 
-// Program-wide records the screens tests change, saved and put back so that
-// other tests find them as they left them. Open/Close below do this too.
-void SaveScreensRecords();
-void RestoreScreensRecords();
-
 // An offscreen context of the given size with the window globals set to
 // match, the fixed GL state of the game, and the pixel-unit overlay projection.
 bool OpenScreensContext(int width, int height);

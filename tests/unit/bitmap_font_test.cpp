@@ -1,8 +1,9 @@
 // bitmap_font_test.cpp -- glyph textures and list, DrawText3D placement, opacity and the state it leaves
 #include "assets/bitmap_font.h"
+#include "assets/texture_loader.h"
+#include "assets/display_lists.h"
 #include "common/gl.h"
 #include "host/offscreen_context.h"
-#include "render/scene_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ protected:
 }  // namespace
 
 TEST_F(BitmapFont, LoadFontMakesNinetySixGlyphsAndTheQuadList) {
-    for (int k = 0; k < GLYPH_COUNT; ++k) ASSERT_TRUE(glIsTexture(glyphTextures[k])) << k;
+    for (int k = 0; k < GLYPH_COUNT; ++k) ASSERT_TRUE(glIsTexture(textures.glyphs[k])) << k;
     EXPECT_TRUE(glIsList(GLYPH_QUAD_LIST));
 }
 

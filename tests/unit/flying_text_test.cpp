@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "assets/flying_text.h"
-#include "host/game_clock.h"
+#include "common/frame_input.h"
 #include "host/offscreen_context.h"
 
 namespace {
@@ -13,8 +13,8 @@ class FlyingTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(CreateOffscreenContext(64, 64));
-        now = 0.0f;
-        dt = 0.0f;
+        frameInput.now = 0.0f;
+        frameInput.dt = 0.0f;
         std::memset(&effect, 0, sizeof effect);
     }
     void TearDown() override { DestroyOffscreenContext(); }
@@ -22,9 +22,9 @@ protected:
     // Steps and draws the effect for the given seconds at 50 frames a second.
     void Run(float seconds) {
         const int frames = static_cast<int>(seconds * 50.0f + 0.5f);
-        dt = 0.02f;
+        frameInput.dt = 0.02f;
         for (int i = 0; i < frames; ++i) {
-            now += dt;
+            frameInput.now += frameInput.dt;
             DrawFlyingText(effect);
         }
     }

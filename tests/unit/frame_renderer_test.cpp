@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/flying_text.h"
+#include "common/frame_input.h"
 #include "game/player.h"
-#include "host/game_clock.h"
 #include "render/frame_renderer.h"
 #include "tests/support/gl_state_contract.h"
 #include "tests/support/scene_harness.h"
@@ -11,7 +11,7 @@
 TEST(Camera, TargetDropsTenMoreForAnyOverviewAboveZero) {
     const Vec3 player{2.0f, 6.0f, -1.5f};
     for (float factor : {0.0f, 1e-6f, 1.0f}) {
-        overviewFactor = factor;
+        view.overviewFactor = factor;
         EXPECT_FLOAT_EQ(CameraTarget(player).y, factor > 0.0f ? -19.5f : -9.5f) << factor;
         EXPECT_FLOAT_EQ(CameraTarget(player).z, -17.25f) << factor;
     }
@@ -22,29 +22,29 @@ TEST(Camera, GlidesAtThreeUnitsASecondAndSettlesExactlyOnTheTarget) {
     figure.pivot[1] = Vec2{1.0f / CHARACTER_SCALE, 9.0f / CHARACTER_SCALE};
     figure.z = -3.5f / CHARACTER_SCALE;
     playerController.character = &figure;
-    overviewFactor = 0.0f;
-    cameraPos = Vec3{0.0f, -5.0f, -19.25f};
-    cameraVel = Vec2{0.0f, 0.0f};
+    view.overviewFactor = 0.0f;
+    view.cameraPos = Vec3{0.0f, -5.0f, -19.25f};
+    view.cameraVel = Vec2{0.0f, 0.0f};
     const Vec3 target = CameraTarget(WorldPosition(figure));
-    dt = 0.1f;
+    frameInput.dt = 0.1f;
     MoveCamera();
-    EXPECT_NEAR(cameraPos.y, -5.3f, 1e-5f);
-    EXPECT_EQ(cameraVel.x, -3.0f);
-    EXPECT_EQ(cameraVel.y, 3.0f);
+    EXPECT_NEAR(view.cameraPos.y, -5.3f, 1e-5f);
+    EXPECT_EQ(view.cameraVel.x, -3.0f);
+    EXPECT_EQ(view.cameraVel.y, 3.0f);
     const auto ExpectSettled = [&](const char *when) {
-        EXPECT_EQ(cameraPos.x, 0.0f) << when;
-        EXPECT_EQ(cameraPos.y, target.y) << when;
-        EXPECT_EQ(cameraPos.z, target.z) << when;
-        EXPECT_EQ(cameraVel.x, 0.0f) << when;
-        EXPECT_EQ(cameraVel.y, 0.0f) << when;
+        EXPECT_EQ(view.cameraPos.x, 0.0f) << when;
+        EXPECT_EQ(view.cameraPos.y, target.y) << when;
+        EXPECT_EQ(view.cameraPos.z, target.z) << when;
+        EXPECT_EQ(view.cameraVel.x, 0.0f) << when;
+        EXPECT_EQ(view.cameraVel.y, 0.0f) << when;
     };
     for (int frame = 0; frame < 200; ++frame) MoveCamera();
     ExpectSettled("after gliding");
-    cameraVel.x = 3.0f;  // on the target with a speed left over: one step past, snapped back
+    view.cameraVel.x = 3.0f;  // on the target with a speed left over: one step past, snapped back
     MoveCamera();
     ExpectSettled("with a speed left over");
-    cameraPos.y = target.y + 1.0f;  // a long frame that would carry it far beyond
-    dt = 5.0f;
+    view.cameraPos.y = target.y + 1.0f;  // a long frame that would carry it far beyond
+    frameInput.dt = 5.0f;
     MoveCamera();
     ExpectSettled("after a long frame");
     playerController.character = nullptr;
@@ -60,24 +60,24 @@ TEST(Camera, OverviewFactorStaysWithinZeroAndOne) {
         {-0.5f,  1.0f, 0.5f},
         {-0.5f,  1e6f, 0.0f},
     };
-    overviewFactor = 0.0f;
+    view.overviewFactor = 0.0f;
     for (const auto &step : steps) {
-        overviewRate = step.rate;
-        dt = step.dt;
+        view.overviewRate = step.rate;
+        frameInput.dt = step.dt;
         AdvanceOverview();
-        EXPECT_FLOAT_EQ(overviewFactor, step.factor);
+        EXPECT_FLOAT_EQ(view.overviewFactor, step.factor);
     }
 }
 
 TEST(FrameRenderer, MessageIsDrawnUntilTwelveSecondsAndTheFrameKeepsTheContract) {
     ASSERT_TRUE(OpenTestScene(TestSceneOptions{80, 60, 1, -1, -1}));
-    overviewRate = 0.25f;
-    overviewFactor = 0.0f;
+    view.overviewRate = 0.25f;
+    view.overviewFactor = 0.0f;
     gameMessage.active = 1;
     gameMessage.startTime = 0.0f;
     RenderTestFrame(11.9f, 0.1f);
     EXPECT_EQ(gameMessage.active, 1);
-    EXPECT_FLOAT_EQ(overviewFactor, 0.025f);
+    EXPECT_FLOAT_EQ(view.overviewFactor, 0.025f);
     EXPECT_TRUE(GlStateContractHolds()) << "after a frame";
     RenderTestFrame(12.05f, 0.15f);
     EXPECT_EQ(gameMessage.active, 0);

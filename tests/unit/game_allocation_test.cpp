@@ -1,13 +1,13 @@
 // game_allocation_test.cpp -- ten thousand frames of play without a heap allocation
+#include "common/frame_input.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/keyboard.h"
 #include "settings/settings_store.h"
 #include "tests/support/game_allocation_counter.h"
 #include "tests/support/game_driver.h"
 
 TEST_F(GameTest, NoHeapAllocationOverTenThousandFramesOfPlay) {
-    highScore = 2000000000;  // every game over goes back to the title (name entry saves to the registry)
+    settings.highScore = 2000000000;  // every game over goes back to the title (name entry saves to the registry)
     StartPlaying();
     Frames(30);  // anything a first frame sets up lazily is done by now
     const uint64_t before = HeapAllocationCount();
@@ -26,7 +26,7 @@ TEST_F(GameTest, NoHeapAllocationOverTenThousandFramesOfPlay) {
         }
         if (frame % 45 == 0 && (walking || playerController.dying)) Hold(KEY_SPACE);
         if (frame % 45 == 1) Release(KEY_SPACE);
-        if (gameState == STATE_TITLE && frame % 300 == 0) {
+        if (flow.gameState == STATE_TITLE && frame % 300 == 0) {
             // Back into a new game after a game over.
             Tap(KEY_SPACE);
             Tap(KEY_SPACE);

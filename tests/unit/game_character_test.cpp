@@ -3,10 +3,10 @@
 
 #include <cmath>
 
+#include "common/frame_input.h"
 #include "game/character.h"
 #include "game/character_tables.h"
 #include "game/tower_motion.h"
-#include "host/game_clock.h"
 
 namespace {
 
@@ -14,13 +14,13 @@ class CharacterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ConstructCharacters();
-        now = 0.0f;
-        dt = 1.0f / 30.0f;
+        frameInput.now = 0.0f;
+        frameInput.dt = 1.0f / 30.0f;
     }
     // Advances the clock by one frame and steps the record's animation.
     void Step(CharacterRecord &record, int frames = 1) {
         for (int i = 0; i < frames; ++i) {
-            now += dt;
+            frameInput.now += frameInput.dt;
             UpdateAnimation(record);
         }
     }
@@ -64,19 +64,19 @@ TEST_F(CharacterTest, AResetRecordRestsAtTheFootOfTheTowerUntilAnimated) {
 
 TEST_F(CharacterTest, AnimationJumpRisesAndFallsOverOnePointThreeSeconds) {
     CharacterRecord &b = characterB;
-    dt = 1.0f / 32.0f;  // exact in binary, so the frame times are too
-    now = 10.0f;
+    frameInput.dt = 1.0f / 32.0f;  // exact in binary, so the frame times are too
+    frameInput.now = 10.0f;
     b.jumping = 1;
     StartAnimation(b, SLOT_JUMP);
     float peak = 0.0f, landed = 0.0f;
-    while (b.jumping && now < 12.0f) {
+    while (b.jumping && frameInput.now < 12.0f) {
         Step(b);
         peak = std::fmax(peak, b.value[0]);
         if (b.jumping) landed = b.value[0];
     }
     // Each of the two stages ends in the first frame after its time.
-    EXPECT_GT(now, 10.0f + 1.3f);
-    EXPECT_LE(now, 10.0f + 1.3f + 2 * dt);
+    EXPECT_GT(frameInput.now, 10.0f + 1.3f);
+    EXPECT_LE(frameInput.now, 10.0f + 1.3f + 2 * frameInput.dt);
     EXPECT_NEAR(peak, 85.0f, 0.5f);
     EXPECT_NEAR(landed, 0.0f, 8.0f);
     EXPECT_TRUE(Running(b, SLOT_STAND));
@@ -104,7 +104,7 @@ TEST_F(CharacterTest, AnimationTwoCharactersOnOneListBothGetTheirFinalSnap) {
     Step(b, 3);
     StartAnimation(c, SLOT_STAND);  // same list, started later
     for (int i = 0; i < 15; ++i) {
-        now += dt;
+        frameInput.now += frameInput.dt;
         UpdateAnimation(b);
         UpdateAnimation(c);
     }
@@ -114,7 +114,7 @@ TEST_F(CharacterTest, AnimationTwoCharactersOnOneListBothGetTheirFinalSnap) {
 
 TEST_F(CharacterTest, AnimationPickUpShowsTheObjectAndALongFrameStillLifts) {
     CharacterRecord &a = characterA;
-    now = 5.0f;
+    frameInput.now = 5.0f;
     StartAnimation(a, SLOT_PICK_UP);
     Step(a, 7);  // 0.233 s
     EXPECT_EQ(a.holdingObject, 0);
@@ -122,7 +122,7 @@ TEST_F(CharacterTest, AnimationPickUpShowsTheObjectAndALongFrameStillLifts) {
     EXPECT_EQ(a.holdingObject, 1);
     EXPECT_TRUE(Running(a, SLOT_LIFT));
     // One frame longer than the whole lift still leaves the arm at its target.
-    now += 0.5f;
+    frameInput.now += 0.5f;
     UpdateAnimation(a);
     EXPECT_EQ(a.value[3], 200.0f);
     EXPECT_EQ(a.value[5], 180.0f);
@@ -163,7 +163,7 @@ TEST_F(CharacterTest, TowerMotionKeepsStillDepthsAndNeverPassesTheDiagonal) {
     EXPECT_FLOAT_EQ(WorldPosition(b).z, 2.5f);
     b.velocity.x = 140.0f;
     MotionStep(b);
-    EXPECT_NEAR(WorldPosition(b).z, 2.5f - 1.4f * dt, 1e-4f) << "moving, the depth follows the floor";
+    EXPECT_NEAR(WorldPosition(b).z, 2.5f - 1.4f * frameInput.dt, 1e-4f) << "moving, the depth follows the floor";
 
     // On flight 2 moving right past the diagonal: stops on it.
     SetWorldPosition(b, -4.0f, 4.0f, 0.0f);

@@ -3,13 +3,12 @@
 
 #include "assets/flying_text.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_clock.h"
-#include "host/keyboard.h"
 #include "render/frame_renderer.h"
 #include "render/screens_hud.h"
-#include "settings/native_registry.h"
+#include "settings/registry_fake.h"
 #include "settings/settings_store.h"
 #include "tests/support/game_driver.h"
 
@@ -26,7 +25,7 @@ void LoseLastLifeWithScore(double score) {
 void EnterNameEntryWithScore(double score) {
     StartPlaying();
     LoseLastLifeWithScore(score);
-    ASSERT_EQ(gameState, STATE_NAME_ENTRY);
+    ASSERT_EQ(flow.gameState, STATE_NAME_ENTRY);
 }
 
 // Presses several keys so that all of them are new in the same frame.
@@ -41,122 +40,122 @@ void PressTogether(std::initializer_list<int> keys) {
 TEST_F(GameTest, FlowHeldSpaceDoesNotCarryFromTitleIntoTheGame) {
     Hold(KEY_SPACE);
     Frames(1);
-    EXPECT_EQ(gameState, STATE_SELECT);
+    EXPECT_EQ(flow.gameState, STATE_SELECT);
     Frames(30);
-    EXPECT_EQ(gameState, STATE_SELECT) << "a held space is one press";
+    EXPECT_EQ(flow.gameState, STATE_SELECT) << "a held space is one press";
     Release(KEY_SPACE);
     Frames(1);
     Tap(KEY_SPACE);
-    EXPECT_EQ(gameState, STATE_INTRO);
+    EXPECT_EQ(flow.gameState, STATE_INTRO);
     Tap(KEY_SPACE);  // ends the intro in its first frame
-    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_EQ(flow.gameState, STATE_PLAY);
     EXPECT_EQ(playerController.lives, 3);
     EXPECT_EQ(gameMessage.letters[6].character, '1') << "Level 1";
-    EXPECT_FLOAT_EQ(stateStartTime, now - static_cast<float>(FRAME_SECONDS)) << "the level started in that frame";
+    EXPECT_FLOAT_EQ(flow.stateStartTime, frameInput.now - static_cast<float>(FRAME_SECONDS)) << "the level started in that frame";
 }
 
 TEST_F(GameTest, FlowSelectWrapsAroundAndUpPlusDownCancel) {
     Tap(KEY_SPACE);
     Tap(KEY_UP);
-    EXPECT_EQ(selectedCharacter, 2) << "up from the top row goes to the bottom";
+    EXPECT_EQ(flow.selectedCharacter, 2) << "up from the top row goes to the bottom";
     Tap(KEY_DOWN);
-    EXPECT_EQ(selectedCharacter, 0) << "down from the bottom row goes to the top";
+    EXPECT_EQ(flow.selectedCharacter, 0) << "down from the bottom row goes to the top";
     Tap(KEY_DOWN);
     PressTogether({KEY_UP, KEY_DOWN});
-    EXPECT_EQ(selectedCharacter, 1);
+    EXPECT_EQ(flow.selectedCharacter, 1);
     Tap(KEY_SPACE);
-    EXPECT_EQ(crawlTextureSlot, 19);
+    EXPECT_EQ(intro.crawlTextureSlot, TEXTURE_CRAWL_HEROINE);
     Tap(KEY_SPACE);
-    EXPECT_EQ(gameState, STATE_PLAY);
+    EXPECT_EQ(flow.gameState, STATE_PLAY);
     EXPECT_EQ(playerController.character, &characterC) << "choice 1 plays the heroine";
 }
 
 TEST_F(GameTest, FlowChoiceTwoMakesTheApeGeneralThePlayer) {
     for (int key : {KEY_SPACE, KEY_UP, KEY_SPACE, KEY_SPACE}) Tap(key);
-    ASSERT_EQ(gameState, STATE_PLAY);
+    ASSERT_EQ(flow.gameState, STATE_PLAY);
     EXPECT_EQ(playerController.character, &characterA);
-    EXPECT_EQ(crawlTextureSlot, 20);
+    EXPECT_EQ(intro.crawlTextureSlot, TEXTURE_CRAWL_GENERAL);
 }
 
 TEST_F(GameTest, FlowIntroWithoutAKeyEndsOnceTheCrawlPassesMinus21) {
     Tap(KEY_SPACE);
     Tap(KEY_SPACE);
-    ASSERT_EQ(gameState, STATE_INTRO);
-    const float start = now;
-    while (gameState == STATE_INTRO && now - start < 60.0f) {
-        EXPECT_GE(crawlPosition, -21.0f - 1.6f * static_cast<float>(FRAME_SECONDS));
+    ASSERT_EQ(flow.gameState, STATE_INTRO);
+    const float start = frameInput.now;
+    while (flow.gameState == STATE_INTRO && frameInput.now - start < 60.0f) {
+        EXPECT_GE(intro.crawlPosition, -21.0f - 1.6f * static_cast<float>(FRAME_SECONDS));
         Frames(1);
     }
-    EXPECT_EQ(gameState, STATE_PLAY);
-    EXPECT_NEAR(now - start, (57.5f + 21.0f) / 1.5f, 0.1f);
+    EXPECT_EQ(flow.gameState, STATE_PLAY);
+    EXPECT_NEAR(frameInput.now - start, (57.5f + 21.0f) / 1.5f, 0.1f);
 }
 
 TEST_F(GameTest, FlowGameOverWithAScoreEqualToTheHighScoreGoesToTheTitle) {
-    highScore = 500;
+    settings.highScore = 500;
     StartPlaying();
     LoseLastLifeWithScore(500.0);
-    EXPECT_EQ(gameState, STATE_TITLE);
+    EXPECT_EQ(flow.gameState, STATE_TITLE);
     EXPECT_EQ(gameMessage.count, 9) << "Game Over";
-    EXPECT_EQ(highScore, 500);
+    EXPECT_EQ(settings.highScore, 500);
 }
 
 TEST_F(GameTest, FlowNameEntryTypesLettersThenDigitsAndEndsOnTheTenthCharacter) {
-    highScore = 100;
+    settings.highScore = 100;
     EnterNameEntryWithScore(512.75);
-    EXPECT_EQ(nameLength, 0);
+    EXPECT_EQ(flow.nameLength, 0);
     // All new in one frame: letters alphabetically, then digits.
     PressTogether({'7', 'Z', 'B', '3', 'A'});
-    EXPECT_STREQ(highScoreName, "ABZ37");
+    EXPECT_STREQ(settings.highScoreName, "ABZ37");
     // A letter and Backspace in one frame cancel out; Backspace on a name removes one.
     PressTogether({'Q', KEY_BACKSPACE});
-    EXPECT_STREQ(highScoreName, "ABZ37");
+    EXPECT_STREQ(settings.highScoreName, "ABZ37");
     Tap(KEY_BACKSPACE);
-    EXPECT_STREQ(highScoreName, "ABZ3");
+    EXPECT_STREQ(settings.highScoreName, "ABZ3");
     Tap(KEY_SPACE);  // thrown away
-    EXPECT_STREQ(highScoreName, "ABZ3");
-    EXPECT_EQ(gameState, STATE_NAME_ENTRY);
+    EXPECT_STREQ(settings.highScoreName, "ABZ3");
+    EXPECT_EQ(flow.gameState, STATE_NAME_ENTRY);
     PressTogether({'C', 'D', 'E', 'F', 'G', 'H', 'I'});  // the sixth of these is the tenth character
-    EXPECT_STREQ(highScoreName, "ABZ3CDEFGH");
-    EXPECT_EQ(gameState, STATE_TITLE) << "the tenth character ends name entry";
-    EXPECT_EQ(highScore, 512);
-    EXPECT_EQ(tickerMessage, 2);
+    EXPECT_STREQ(settings.highScoreName, "ABZ3CDEFGH");
+    EXPECT_EQ(flow.gameState, STATE_TITLE) << "the tenth character ends name entry";
+    EXPECT_EQ(settings.highScore, 512);
+    EXPECT_EQ(overlay.tickerMessage, TICKER_HIGH_SCORE);
     // Nothing typed after the end reaches the name.
     Tap('X');
-    EXPECT_STREQ(highScoreName, "ABZ3CDEFGH");
+    EXPECT_STREQ(settings.highScoreName, "ABZ3CDEFGH");
 }
 
 TEST_F(GameTest, FlowNameEntryEnterOnAnEmptyNameStoresTheScore) {
-    highScore = 100;
+    settings.highScore = 100;
     EnterNameEntryWithScore(2000.9);
-    EXPECT_EQ(tickerMessage, 1) << "the submit message";
+    EXPECT_EQ(overlay.tickerMessage, TICKER_SUBMIT);
     Tap(KEY_BACKSPACE);  // nothing to remove
-    EXPECT_EQ(nameLength, 0);
+    EXPECT_EQ(flow.nameLength, 0);
     Tap(KEY_ENTER);
-    EXPECT_EQ(gameState, STATE_TITLE);
-    EXPECT_STREQ(highScoreName, "");
-    EXPECT_EQ(highScore, 2000);
+    EXPECT_EQ(flow.gameState, STATE_TITLE);
+    EXPECT_STREQ(settings.highScoreName, "");
+    EXPECT_EQ(settings.highScore, 2000);
 }
 
 TEST_F(GameTest, FlowNewHighScoreReachesTheRegistry) {
-    ClearNativeRegistry();
-    highScore = 100;
+    ClearFakeRegistry();
+    settings.highScore = 100;
     for (int key : {KEY_SPACE, KEY_DOWN, KEY_SPACE, KEY_SPACE}) Tap(key);  // the heroine
     LoseLastLifeWithScore(4321.5);
-    ASSERT_EQ(gameState, STATE_NAME_ENTRY);
-    EXPECT_FALSE(NativeRegistryKeyExists()) << "nothing is written before the name is complete";
+    ASSERT_EQ(flow.gameState, STATE_NAME_ENTRY);
+    EXPECT_FALSE(FakeRegistryKeyExists()) << "nothing is written before the name is complete";
     for (int key : {int('K'), int('A'), KEY_ENTER}) Tap(key);
-    ASSERT_EQ(gameState, STATE_TITLE);
+    ASSERT_EQ(flow.gameState, STATE_TITLE);
     uint32_t type = 0, value = 0, size = sizeof value;
-    ASSERT_TRUE(GetNativeRegistryValue("HiScore", &type, &value, &size));
+    ASSERT_TRUE(GetFakeRegistryValue("HiScore", &type, &value, &size));
     EXPECT_EQ(value, 4321u);
     size = sizeof value;
-    ASSERT_TRUE(GetNativeRegistryValue("HiScore Ch", &type, &value, &size));
+    ASSERT_TRUE(GetFakeRegistryValue("HiScore Ch", &type, &value, &size));
     EXPECT_EQ(value, 1u);
     char name[16] = {};
     size = sizeof name - 1;
-    ASSERT_TRUE(GetNativeRegistryValue("HiScore Name", &type, name, &size));
+    ASSERT_TRUE(GetFakeRegistryValue("HiScore Name", &type, name, &size));
     EXPECT_STREQ(name, "KA");
-    ClearNativeRegistry();
+    ClearFakeRegistry();
 }
 
 TEST_F(GameTest, FlowScoreAsIntegerIsDefinedForEveryValue) {

@@ -1,12 +1,11 @@
 // game_level_test.cpp -- a whole level won by keys alone: climb, jump the barrels, catch the rope
 #include <cmath>
 
+#include "common/frame_input.h"
 #include "game/ape.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/rope_cage.h"
-#include "host/game_clock.h"
-#include "host/keyboard.h"
 #include "tests/support/game_driver.h"
 
 namespace {
@@ -32,9 +31,9 @@ public:
             Frames(1);
             return;
         }
-        if (player.holdingRope || gameState != STATE_PLAY) ReleaseArrows();
+        if (player.holdingRope || flow.gameState != STATE_PLAY) ReleaseArrows();
         else if (!player.jumping && player.stairDirection != 0) Hold(KEY_UP);
-        if (player.holdingRope || gameState != STATE_PLAY || player.jumping || player.stairDirection != 0) {
+        if (player.holdingRope || flow.gameState != STATE_PLAY || player.jumping || player.stairDirection != 0) {
             Frames(1);
             return;
         }
@@ -158,7 +157,7 @@ private:
     // Whether a jump taken `lead` seconds from now at x 1.35 with walking
     // speed would meet the rope as it swings (the player's reading of the swing).
     static bool RopeWillBeThere(float lead) {
-        float angle = swingAngle, speed = swingSpeed, accel = swingAccel;
+        float angle = ropeCage.swingAngle, speed = ropeCage.swingSpeed, accel = ropeCage.swingAccel;
         const float step = static_cast<float>(FRAME_SECONDS);
         int good = 0;
         for (float t = 0.0f; t < lead + 1.25f; t += step) {
@@ -204,12 +203,12 @@ private:
 
 TEST_F(GameTest, WholeLevelWonByKeysAlone) {
     StartPlaying();
-    ASSERT_EQ(gameState, STATE_PLAY);
+    ASSERT_EQ(flow.gameState, STATE_PLAY);
     Autopilot pilot;
-    const float start = now;
-    while (gameState == STATE_PLAY && now - start < 400.0f) pilot.Frame();
-    ASSERT_EQ(gameState, STATE_LEVEL_COMPLETE)
-        << "after " << now - start << " s: lives " << playerController.lives << ", barrel jumps "
+    const float start = frameInput.now;
+    while (flow.gameState == STATE_PLAY && frameInput.now - start < 400.0f) pilot.Frame();
+    ASSERT_EQ(flow.gameState, STATE_LEVEL_COMPLETE)
+        << "after " << frameInput.now - start << " s: lives " << playerController.lives << ", barrel jumps "
         << pilot.jumpsOverBarrels << ", rope jumps " << pilot.ropeAttempts;
     EXPECT_EQ(playerController.lives, 3) << "no barrel touched the player";
     EXPECT_GT(pilot.jumpsOverBarrels, 0) << "barrels were met on the way";

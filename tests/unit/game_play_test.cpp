@@ -2,14 +2,13 @@
 #include <cmath>
 
 #include "assets/flying_text.h"
+#include "common/frame_input.h"
 #include "game/ape.h"
 #include "game/character_tables.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/rope_cage.h"
 #include "game/tower_motion.h"
-#include "host/game_clock.h"
-#include "host/keyboard.h"
 #include "render/screens_hud.h"
 #include "tests/support/game_driver.h"
 
@@ -67,9 +66,9 @@ void MidJumpAt(float x) {
     SetWorldPosition(player, x, 12.0f, -5.5f);
     player.jumping = 1;
     StartAnimation(player, SLOT_ROPE_JUMP);
-    swingAngle = 0.0f;
-    swingSpeed = 0.0f;
-    swingAccel = 0.0f;
+    ropeCage.swingAngle = 0.0f;
+    ropeCage.swingSpeed = 0.0f;
+    ropeCage.swingAccel = 0.0f;
 }
 
 }  // namespace
@@ -150,7 +149,7 @@ TEST_F(GameTest, BarrelsHitAStandingPlayerAndSpaceRespawns) {
     Seconds(1.5);
     EXPECT_EQ(playerController.lives, 2);
     EXPECT_EQ(playerController.dying, 1);
-    EXPECT_EQ(tickerMessage, 5);
+    EXPECT_EQ(overlay.tickerMessage, TICKER_PRESS_SPACE);
     EXPECT_TRUE(Running(Player(), SLOT_DEATH_HIT));
 
     // Dying: arrows do nothing, another barrel costs no further life.
@@ -200,10 +199,10 @@ TEST_F(GameTest, ApeFetchesAtOnceWalksAndThrows) {
 
     while (apeController.state == 1) Frames(1);
     EXPECT_GT(WorldPosition(ape).x, 5.0f);
-    const float pickUp = now;
+    const float pickUp = frameInput.now;
     while (!ape.holdingObject) Frames(1);
-    EXPECT_GE(now - pickUp, 0.25f);
-    EXPECT_LE(now - pickUp, 0.25f + 2 * FRAME_SECONDS);
+    EXPECT_GE(frameInput.now - pickUp, 0.25f);
+    EXPECT_LE(frameInput.now - pickUp, 0.25f + 2 * FRAME_SECONDS);
 
     while (apeController.state == 2) Frames(1);
     EXPECT_FLOAT_EQ(ape.velocity.x, -190.0f);
@@ -233,9 +232,9 @@ TEST_F(GameTest, ApeBarrelRollsDownEveryFloorAndIsGone) {
     while (!apeController.currentObject) Frames(1);
     ThrownObject &object = *apeController.currentObject;
     apeController.throwTimer = -1.0e9f;  // the pool keeps to this one barrel
-    const float throwTime = now;
+    const float throwTime = frameInput.now;
     while (object.inFlight) Frames(1);
-    EXPECT_NEAR(now - throwTime, 2.8f, 0.15f);
+    EXPECT_NEAR(frameInput.now - throwTime, 2.8f, 0.15f);
     EXPECT_FLOAT_EQ(object.position.y, 11.1f);
 
     const float flips[4] = {270.0f, 90.0f, 270.0f, 90.0f};
@@ -298,26 +297,26 @@ TEST_F(GameTest, RopePullCompletesTheLevelAndTheNextOneStarts) {
     ASSERT_EQ(Player().holdingRope, 1);
     Seconds(3.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, 4.0f);
-    while (ropeDrop < 3.5f) Frames(1);
+    while (ropeCage.ropeDrop < 3.5f) Frames(1);
     EXPECT_FLOAT_EQ(PlayerPosition().y, 9.0f);
-    EXPECT_EQ(gameState, STATE_LEVEL_COMPLETE);
+    EXPECT_EQ(flow.gameState, STATE_LEVEL_COMPLETE);
     EXPECT_EQ(gameMessage.letters[0].character, 'W');
     EXPECT_EQ(gameMessage.count, 10);
     // About 245 a second for 3.5 s (t is about 2 s into the level).
     EXPECT_NEAR(playerController.score - 1000.0, 3.0 * 240.0 + 0.5 * 250.0, 40.0);
     const double score = playerController.score;
-    const float pullEnded = stateStartTime;
+    const float pullEnded = flow.stateStartTime;
     Frames(30);
     EXPECT_EQ(playerController.score, score) << "nothing more once the rope is fully pulled";
 
-    while (gameState == STATE_LEVEL_COMPLETE) Frames(1);
-    EXPECT_GT(now - pullEnded, 10.0f);
-    EXPECT_LT(now - pullEnded, 10.0f + 2 * FRAME_SECONDS);
-    EXPECT_EQ(gameState, STATE_PLAY);
+    while (flow.gameState == STATE_LEVEL_COMPLETE) Frames(1);
+    EXPECT_GT(frameInput.now - pullEnded, 10.0f);
+    EXPECT_LT(frameInput.now - pullEnded, 10.0f + 2 * FRAME_SECONDS);
+    EXPECT_EQ(flow.gameState, STATE_PLAY);
     EXPECT_EQ(playerController.level, 2);
     EXPECT_EQ(playerController.lives, 2);
     EXPECT_EQ(playerController.score, score);
-    EXPECT_FLOAT_EQ(ropeDrop, 0.0f);
+    EXPECT_FLOAT_EQ(ropeCage.ropeDrop, 0.0f);
     EXPECT_FLOAT_EQ(PlayerPosition().x, -7.0f);
     EXPECT_EQ(gameMessage.letters[6].character, '2') << "Level 2";
 }

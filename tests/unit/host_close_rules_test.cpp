@@ -9,8 +9,7 @@ class CloseRules : public ::testing::Test {
 protected:
     SaverHostState host{};
     void SetUp() override {
-        ResetSaverHost();
-        host = saverHost;
+        host = SaverHostState{};
         host.mouseAnchor = ScreenPoint{100, 200};
     }
     SaverAction Send(unsigned int message, uintptr_t wParam = 0, ScreenPoint cursor = {100, 200}) {

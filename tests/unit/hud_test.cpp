@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_clock.h"
 #include "render/screens_hud.h"
 #include "tests/support/screens_fixture.h"
 
@@ -34,23 +34,23 @@ protected:
     CharacterRecord record{};
     void SetUp() override {
         ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
-        textureSlots[5] = SolidTexture(0, 0, 0, 255);    // mask: the figure covers the whole icon
-        textureSlots[2] = SolidTexture(255, 0, 0, 255);  // colour: a red figure
-        record.colourSlot = 2;
-        record.maskSlot = 5;
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
+        textures.slots[TEXTURE_MASK_CAPTAIN] = SolidTexture(0, 0, 0, 255);    // mask: the figure covers the whole icon
+        textures.slots[TEXTURE_COLOUR_CAPTAIN] = SolidTexture(255, 0, 0, 255);  // colour: a red figure
+        record.colourSlot = TEXTURE_COLOUR_CAPTAIN;
+        record.maskSlot = TEXTURE_MASK_CAPTAIN;
         const Vec2 corners[4] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
         std::memcpy(record.texCoord[2], corners, sizeof corners);
         playerController.character = &record;
         playerController.level = 1;
         playerController.score = 0.0;
         playerController.dying = 0;
-        gameState = STATE_PLAY;
-        dt = 0.0f;
+        flow.gameState = STATE_PLAY;
+        frameInput.dt = 0.0f;
     }
     void TearDown() override {
         playerController.character = nullptr;
-        gameState = STATE_TITLE;
+        flow.gameState = STATE_TITLE;
         CloseScreensContext();
     }
     void DrawOnBlue() {
@@ -87,7 +87,7 @@ TEST_F(HudTest, IconsPerLivesAndPhase) {
         int state, lives, redPixels;
     } cases[] = {{STATE_PLAY, 0, 0}, {STATE_LEVEL_COMPLETE, 1, 30}, {STATE_TITLE, 3, 0}, {STATE_SELECT, 3, 0}};
     for (const auto &c : cases) {
-        gameState = c.state;
+        flow.gameState = c.state;
         playerController.lives = c.lives;
         DrawOnBlue();
         EXPECT_NEAR(RedPixelsInIconRow(), c.redPixels, 2) << c.state;
@@ -97,7 +97,7 @@ TEST_F(HudTest, IconsPerLivesAndPhase) {
 TEST_F(HudTest, EveryPhaseHandsBackTheUsualState) {
     playerController.lives = 2;
     for (int state = STATE_TITLE; state <= STATE_NAME_ENTRY; ++state) {
-        gameState = state;
+        flow.gameState = state;
         glDisable(GL_DEPTH_TEST);
         DrawOnBlue();
         EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST)) << state;

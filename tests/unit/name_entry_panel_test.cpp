@@ -6,8 +6,8 @@
 
 #include "assets/bitmap_font.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "game/game_state.h"
-#include "host/game_clock.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
 #include "tests/support/screens_fixture.h"
@@ -22,21 +22,21 @@ class NameEntryPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
-        textureSlots[16] = SolidTexture(255, 255, 255, 0);  // a clear banner, so only the field shows
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
+        textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 0);  // a clear banner, so only the field shows
         LoadFont();
-        gameState = STATE_NAME_ENTRY;
-        tickerX = 5000.0f;  // the ticker off to the right
-        dt = 0.0f;
+        flow.gameState = STATE_NAME_ENTRY;
+        overlay.tickerX = 5000.0f;  // the ticker off to the right
+        frameInput.dt = 0.0f;
     }
     void TearDown() override {
-        gameState = STATE_TITLE;
-        std::strcpy(highScoreName, "Quillon");
+        flow.gameState = STATE_TITLE;
+        std::strcpy(settings.highScoreName, "Quillon");
         CloseScreensContext();
     }
     // Lit pixels of each of the ten places, as the panel draws them.
     std::vector<int> PanelPlaces(const char *name) {
-        std::strcpy(highScoreName, name);
+        std::strcpy(settings.highScoreName, name);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         LoadOverlayProjection(WIDTH, HEIGHT);
         DrawOverlay();
@@ -82,7 +82,7 @@ TEST_F(NameEntryPanelTest, DashesShowOnlyOnThePlacesTheNameLeavesFree) {
 }
 
 TEST_F(NameEntryPanelTest, AStoredNameOfTwelveBytesShowsOnlyTheFieldsTen) {
-    std::memset(highScoreName, 'W', HIGH_SCORE_NAME_SIZE);  // no terminator at all
+    std::memset(settings.highScoreName, 'W', HIGH_SCORE_NAME_SIZE);  // no terminator at all
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     LoadOverlayProjection(WIDTH, HEIGHT);
     DrawOverlay();

@@ -5,8 +5,8 @@
 
 #include "assets/particle_field.h"
 #include "assets/slide_show.h"
+#include "common/frame_input.h"
 #include "common/random.h"
-#include "host/game_clock.h"
 #include "tests/support/screens_fixture.h"
 
 namespace {
@@ -14,12 +14,10 @@ namespace {
 class ParticleFieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SaveScreensRecords();
         slideShow.active = 0;
         slideShow.lastPointIndex = -1;
-        dt = 0.02f;
+        frameInput.dt = 0.02f;
     }
-    void TearDown() override { RestoreScreensRecords(); }
 };
 
 void ExpectRandomPlaceAndFreshLife(const Particle &spark) {
@@ -86,7 +84,7 @@ TEST_F(ParticleFieldTest, OnlyAGlowAboveOneTurnsTheSparkToFading) {
 }
 
 TEST_F(ParticleFieldTest, AGlowReachingExactlyZeroRespawnsInTheSameFrame) {
-    dt = 0.5f;
+    frameInput.dt = 0.5f;
     Particle spark{7.0f, 7.0f, 0.5f, -1.0f, 0.0f, 9};
     StepParticle(spark);
     EXPECT_EQ(spark.glow, 0.0f);

@@ -28,8 +28,8 @@ struct ScreenPoint {
 // Where the frame's camera puts a world point, the scene tilted by the given overview factor.
 ScreenPoint Project(const Vec3 &p, float tilt) {
     const double a = -45.0 * tilt * 3.14159265358979323846 / 180.0;
-    const double y = p.y * std::cos(a) - p.z * std::sin(a) + cameraPos.y;
-    const double z = p.y * std::sin(a) + p.z * std::cos(a) + cameraPos.z;
+    const double y = p.y * std::cos(a) - p.z * std::sin(a) + view.cameraPos.y;
+    const double z = p.y * std::sin(a) + p.z * std::cos(a) + view.cameraPos.z;
     const double scale = HEIGHT / (2.0 * TAN_HALF_FOV * -z);
     return ScreenPoint{static_cast<float>(WIDTH / 2 + p.x * scale), static_cast<float>(HEIGHT / 2 - y * scale),
                        static_cast<float>(scale)};
@@ -39,11 +39,11 @@ ScreenPoint Project(const Vec3 &p, float tilt) {
 // that only the scene itself is measured.
 Frame Render(float factor, float frameNow = 1.0f, float frameDt = 0.01f) {
     for (CharacterRecord *figure : {&characterA, &characterB, &characterC}) figure->pivot[1].x = 200.0f / CHARACTER_SCALE;
-    overviewFactor = factor;
-    overviewRate = 0.0f;
+    view.overviewFactor = factor;
+    view.overviewRate = 0.0f;
     const Vec3 target = CameraTarget(WorldPosition(characterB));
-    cameraPos = Vec3{0.0f, target.y, target.z};
-    cameraVel = Vec2{0.0f, 0.0f};
+    view.cameraPos = Vec3{0.0f, target.y, target.z};
+    view.cameraVel = Vec2{0.0f, 0.0f};
     RenderTestFrame(frameNow, frameDt);
     Frame frame;
     const uint8_t *pixels = TestPixels();
@@ -58,7 +58,7 @@ Frame Render(float factor, float frameNow = 1.0f, float frameDt = 0.01f) {
 
 int Luma(const Frame &f, int i) { return (299 * f.rgba[i * 4] + 587 * f.rgba[i * 4 + 1] + 114 * f.rgba[i * 4 + 2]) / 1000; }
 // The tower's faces lie between z 2 and -7.5.
-bool OnTower(const Frame &f, int i) { return f.distance[i] > -cameraPos.z - 2.5f && f.distance[i] < -cameraPos.z + 8.0f; }
+bool OnTower(const Frame &f, int i) { return f.distance[i] > -view.cameraPos.z - 2.5f && f.distance[i] < -view.cameraPos.z + 8.0f; }
 // Full red, strong green, little blue: the stone never gets there under the fixed light.
 bool IsFlame(const Frame &f, int i) { return f.rgba[i * 4] >= 240 && f.rgba[i * 4 + 1] >= 90 && f.rgba[i * 4 + 2] <= 90; }
 

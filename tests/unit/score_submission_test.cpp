@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "common/message_log.h"
-#include "settings/score_socket_native.h"
+#include "common/message_box_fake.h"
+#include "settings/score_socket_fake.h"
 #include "settings/score_submission.h"
 #include "settings/settings_store.h"
 
@@ -70,33 +70,33 @@ std::string Request(const std::string &query) {
 }
 
 void ExpectMessage(const std::string &text, const char *caption) {
-    EXPECT_EQ(NativeMessageLog().count, 1);
-    EXPECT_EQ(NativeMessageLog().lastText, text);
-    EXPECT_STREQ(NativeMessageLog().lastCaption, caption);
-    EXPECT_EQ(NativeMessageLog().lastIcon, MESSAGE_ICON_ERROR);
+    EXPECT_EQ(FakeMessageLog().count, 1);
+    EXPECT_EQ(FakeMessageLog().lastText, text);
+    EXPECT_STREQ(FakeMessageLog().lastCaption, caption);
+    EXPECT_EQ(FakeMessageLog().lastIcon, MESSAGE_ICON_ERROR);
 }
 
 class ScoreSubmission : public ::testing::Test {
 protected:
     void SetUp() override {
-        scoreSubmitted = 0;
-        fullDetail = lightingFx = 1;
-        highScore = highScoreCharacter = 0;
-        std::strcpy(highScoreName, "Quillon");
+        settings.scoreSubmitted = 0;
+        settings.fullDetail = settings.lightingFx = 1;
+        settings.highScore = settings.highScoreCharacter = 0;
+        std::strcpy(settings.highScoreName, "Quillon");
         SaveSettings();
         Fresh();
     }
     static void Fresh() {
-        ResetNativeScoreSockets();
-        ClearNativeMessageLog();
-        scoreSubmitted = 0;
+        ResetFakeScoreSockets();
+        ClearFakeMessageLog();
+        settings.scoreSubmitted = 0;
     }
 
     // Submits against a fresh capture server and returns what it received.
     static std::string Submit(int32_t score, const char *name, int32_t character, int *accepted = nullptr) {
         CaptureServer server;
         EXPECT_NE(server.port, 0);
-        SetNativeScoreServer(KVRN_SCORE_HOST, server.port);
+        SetFakeScoreServer(KVRN_SCORE_HOST, server.port);
         SubmitHighScore(score, name, character);
         server.Collect();
         if (accepted) *accepted = server.accepted;
@@ -105,16 +105,16 @@ protected:
 
     // The flag as the registry holds it, and as memory holds it: they must agree.
     static int SubmittedFlag() {
-        const int inMemory = scoreSubmitted;
-        scoreSubmitted = 7;
+        const int inMemory = settings.scoreSubmitted;
+        settings.scoreSubmitted = 7;
         LoadSettings();
-        EXPECT_EQ(scoreSubmitted, inMemory) << "flag in memory against the stored one";
-        return scoreSubmitted;
+        EXPECT_EQ(settings.scoreSubmitted, inMemory) << "flag in memory against the stored one";
+        return settings.scoreSubmitted;
     }
 
     static void ExpectCleanedUp() {
-        EXPECT_EQ(NativeScoreSockets().closes, 1);
-        EXPECT_EQ(NativeScoreSockets().stops, 1);
+        EXPECT_EQ(FakeScoreSockets().closes, 1);
+        EXPECT_EQ(FakeScoreSockets().stops, 1);
     }
 };
 
@@ -122,10 +122,10 @@ TEST_F(ScoreSubmission, SendsTheRequestInThreePartsAndStoresTheFlagThoughTheServ
     int accepted = 0;
     EXPECT_EQ(Submit(1250, "ZED", 2, &accepted), Request("name=ZED&score=1250&ch=2"));
     EXPECT_EQ(accepted, 1);
-    EXPECT_EQ(NativeScoreSockets().sends, 3);
-    EXPECT_EQ(NativeScoreSockets().connects, 1);
+    EXPECT_EQ(FakeScoreSockets().sends, 3);
+    EXPECT_EQ(FakeScoreSockets().connects, 1);
     ExpectCleanedUp();
-    EXPECT_EQ(NativeMessageLog().count, 0);
+    EXPECT_EQ(FakeMessageLog().count, 0);
     EXPECT_EQ(SubmittedFlag(), 1);
 }
 
@@ -152,23 +152,23 @@ TEST_F(ScoreSubmission, WritesSignedDecimalsAndEncodesNamesThatCouldBreakOrForge
         {longName.c_str(),   1,         0,  "name=%20%20%26%26%26%26%26%26%26%26%26&score=1&ch=0"},
     };
     for (const auto &c : cases) {
-        scoreSubmitted = 0;
+        settings.scoreSubmitted = 0;
         EXPECT_EQ(Submit(c.score, c.name, c.character), Request(c.query)) << c.name;
     }
 }
 
 TEST_F(ScoreSubmission, RefusesASecondSubmissionWithoutTouchingTheNetwork) {
     Submit(1250, "ZED", 2);
-    ResetNativeScoreSockets();
+    ResetFakeScoreSockets();
     for (int press = 0; press < 2; ++press) {
-        ClearNativeMessageLog();
+        ClearFakeMessageLog();
         int accepted = -1;
         EXPECT_EQ(Submit(1250, "ZED", 2, &accepted), "");
         EXPECT_EQ(accepted, 0);
         ExpectMessage("You've already submitted this score! Beat the score and try again!", "Trying to cheat?");
     }
-    EXPECT_EQ(NativeScoreSockets().startups, 0);
-    EXPECT_EQ(NativeScoreSockets().connects, 0);
+    EXPECT_EQ(FakeScoreSockets().startups, 0);
+    EXPECT_EQ(FakeScoreSockets().connects, 0);
     EXPECT_EQ(SubmittedFlag(), 1);
 }
 
@@ -176,26 +176,26 @@ TEST_F(ScoreSubmission, FailuresShowTheirErrorAndLeaveTheFlagSoThePlayerCanRetry
     // No server name set: the host resolves to nothing.
     SubmitHighScore(1250, "ZED", 2);
     ExpectMessage("Error looking up host address" + TRY_AGAIN, "DNS Error");
-    EXPECT_EQ(NativeScoreSockets().connects, 0);
+    EXPECT_EQ(FakeScoreSockets().connects, 0);
     ExpectCleanedUp();
     EXPECT_EQ(SubmittedFlag(), 0);
 
     Fresh();
     uint16_t closedPort = 0;
     close(BoundLoopbackSocket(closedPort));  // bound once, then released: nothing listens
-    SetNativeScoreServer(KVRN_SCORE_HOST, closedPort);
+    SetFakeScoreServer(KVRN_SCORE_HOST, closedPort);
     SubmitHighScore(1250, "ZED", 2);
     ExpectMessage("Connection error" + TRY_AGAIN, "Error");
-    EXPECT_EQ(NativeScoreSockets().connects, 1);
-    EXPECT_EQ(NativeScoreSockets().sends, 0);
+    EXPECT_EQ(FakeScoreSockets().connects, 1);
+    EXPECT_EQ(FakeScoreSockets().sends, 0);
     ExpectCleanedUp();
     EXPECT_EQ(SubmittedFlag(), 0);
 
     for (int failingSend = 1; failingSend <= 3; ++failingSend) {
         Fresh();
-        FailNativeSendsFrom(failingSend);
+        FailFakeSendsFrom(failingSend);
         Submit(1250, "ZED", 2);
-        EXPECT_EQ(NativeScoreSockets().sends, failingSend) << "nothing is sent after a failed part";
+        EXPECT_EQ(FakeScoreSockets().sends, failingSend) << "nothing is sent after a failed part";
         ExpectMessage("Connection error" + TRY_AGAIN, "Error");
         ExpectCleanedUp();
         EXPECT_EQ(SubmittedFlag(), 0);
@@ -213,14 +213,14 @@ TEST_F(ScoreSubmission, StartupFailuresShowTheirCodeAndCleanNothingUp) {
                  {10067, "WSAEPROCLIM"},    {10014, "WSAEFAULT"},          {10093, nullptr}};
     for (const auto &c : cases) {
         Fresh();
-        SetNativeStartupError(c.code);
+        SetFakeStartupError(c.code);
         EXPECT_FALSE(ConnectToScoreServer());
         if (c.name)
             ExpectMessage(c.name + TRY_AGAIN, "Winsock Init Error");
         else
-            EXPECT_EQ(NativeMessageLog().count, 0);
-        EXPECT_EQ(NativeScoreSockets().opens, 0);
-        EXPECT_EQ(NativeScoreSockets().stops, 0);
+            EXPECT_EQ(FakeMessageLog().count, 0);
+        EXPECT_EQ(FakeScoreSockets().opens, 0);
+        EXPECT_EQ(FakeScoreSockets().stops, 0);
     }
 }
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "game/game_state.h"
-#include "host/game_clock.h"
 #include "render/screens_hud.h"
 #include "tests/support/screens_fixture.h"
 
@@ -19,19 +19,19 @@ class SelectScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenScreensContext(WIDTH, HEIGHT));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
-        textureSlots[16] = SolidTexture(255, 255, 255, 255);
-        for (int slot = 13; slot <= 15; ++slot) textureSlots[slot] = SolidTexture(255, 0, 0, 255);
-        gameState = STATE_SELECT;
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
+        textures.slots[TEXTURE_HIGHLIGHT] = SolidTexture(255, 255, 255, 255);
+        for (int slot = TEXTURE_PORTRAIT_CAPTAIN; slot <= TEXTURE_PORTRAIT_GENERAL; ++slot) textures.slots[slot] = SolidTexture(255, 0, 0, 255);
+        flow.gameState = STATE_SELECT;
     }
     void TearDown() override {
-        gameState = STATE_TITLE;
-        selectedCharacter = 0;
+        flow.gameState = STATE_TITLE;
+        flow.selectedCharacter = 0;
         CloseScreensContext();
     }
     void Draw(float slideBefore, float frameTime) {
-        selectSlide = slideBefore;
-        dt = frameTime;
+        overlay.selectSlide = slideBefore;
+        frameInput.dt = frameTime;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         LoadOverlayProjection(WIDTH, HEIGHT);
         DrawOverlay();
@@ -39,11 +39,11 @@ protected:
 };
 
 TEST_F(SelectScreenTest, AfterOneSecondTheRowsRestOnTheirCentreLines) {
-    selectedCharacter = 0;
+    flow.selectedCharacter = 0;
     Draw(0.0f, 0.6f);
-    EXPECT_FLOAT_EQ(selectSlide, 0.6f);
+    EXPECT_FLOAT_EQ(overlay.selectSlide, 0.6f);
     Draw(0.6f, 0.6f);
-    EXPECT_EQ(selectSlide, 1.0f);  // capped
+    EXPECT_EQ(overlay.selectSlide, 1.0f);  // capped
     for (int r = 0; r < 3; ++r) {
         // Portraits are 80 x 160, centred 168 pixels left of the middle.
         EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r]))) << r;
@@ -56,7 +56,7 @@ TEST_F(SelectScreenTest, AfterOneSecondTheRowsRestOnTheirCentreLines) {
 
 TEST_F(SelectScreenTest, OnlyTheChosenRowHasTheBar) {
     for (int chosen = 0; chosen < 3; ++chosen) {
-        selectedCharacter = chosen;
+        flow.selectedCharacter = chosen;
         Draw(1.0f, 0.0f);
         for (int r = 0; r < 3; ++r) {
             // Right of the longest name, inside the 500 x 140 bar; bars of
@@ -71,7 +71,7 @@ TEST_F(SelectScreenTest, OnlyTheChosenRowHasTheBar) {
 }
 
 TEST_F(SelectScreenTest, RowsStartOffScreenAndZeroAndTwoComeFromTheRightAndRowOneFromTheLeft) {
-    selectedCharacter = 1;
+    flow.selectedCharacter = 1;
     Draw(0.8f, 0.1f);  // 0.9 of the way: a tenth of the width still to go
     const int offset = static_cast<int>(WIDTH * 0.1f + 0.5f);
     EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X + offset, ROW_Y[0])));
@@ -83,7 +83,7 @@ TEST_F(SelectScreenTest, RowsStartOffScreenAndZeroAndTwoComeFromTheRightAndRowOn
     EXPECT_FALSE(IsBarBlue(PixelAt(WIDTH / 2 + offset + 200, ROW_Y[1] + 45)));
 
     // At the start every row is off screen.
-    selectedCharacter = 2;
+    flow.selectedCharacter = 2;
     Draw(0.0f, 0.0f);
     int coloured = 0;
     for (int y = 0; y < HEIGHT; y += 4)

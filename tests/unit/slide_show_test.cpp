@@ -5,29 +5,25 @@
 #include <set>
 #include <vector>
 
+#include "assets/display_lists.h"
 #include "assets/particle_field.h"
 #include "assets/point_map_source.h"
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
+#include "common/frame_input.h"
 #include "common/random.h"
 #include "game/game_state.h"
-#include "host/game_clock.h"
 #include "render/frame_renderer.h"
-#include "render/scene_setup.h"
 #include "tests/support/screens_fixture.h"
 
 namespace {
 
 void ForgetStills() {
     slideShow.current = -1;
-    for (int i = 0; i < SLIDE_HISTORY; ++i) slideHistory[i] = -1;
+    for (int i = 0; i < SLIDE_HISTORY; ++i) slideShow.slideHistory[i] = -1;
 }
 
-class SlideOrder : public ::testing::Test {
-protected:
-    void SetUp() override { SaveScreensRecords(); }
-    void TearDown() override { RestoreScreensRecords(); }
-};
+using SlideOrder = ::testing::Test;
 
 TEST_F(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
     for (uint32_t seed : {1u, 2u, 41u, 1700000000u}) {
@@ -37,8 +33,8 @@ TEST_F(SlideOrder, FirstTwoStillsAreZeroThenOneWhateverTheGenerator) {
         slideShow.current = 0;
         EXPECT_EQ(ChooseNextSlide(), 1);
         slideShow.current = 1;
-        EXPECT_EQ(slideHistory[0], 0);
-        EXPECT_EQ(slideHistory[1], -1);
+        EXPECT_EQ(slideShow.slideHistory[0], 0);
+        EXPECT_EQ(slideShow.slideHistory[1], -1);
     }
 }
 
@@ -50,16 +46,16 @@ TEST_F(SlideOrder, NeverOneOfTheFourBeforeTheCurrent) {
     std::vector<int> shown = {0, 1};
     for (int i = 0; i < 3000; ++i) {
         int before[SLIDE_HISTORY];
-        std::memcpy(before, slideHistory, sizeof before);
+        std::memcpy(before, slideShow.slideHistory, sizeof before);
         const int previous = slideShow.current;
         const int next = ChooseNextSlide();
         ASSERT_GE(next, 0);
         ASSERT_LT(next, SLIDE_COUNT);
         for (int h : before) ASSERT_NE(next, h);
         // The history moves down one place and takes the still just shown.
-        ASSERT_EQ(slideHistory[0], previous);
-        ASSERT_EQ(slideHistory[1], before[0]);
-        ASSERT_EQ(slideHistory[3], before[2]);
+        ASSERT_EQ(slideShow.slideHistory[0], previous);
+        ASSERT_EQ(slideShow.slideHistory[1], before[0]);
+        ASSERT_EQ(slideShow.slideHistory[3], before[2]);
         slideShow.current = next;
         shown.push_back(next);
     }
@@ -78,7 +74,7 @@ TEST_F(SlideOrder, FourteenChoicesRemainAfterAnyHistory) {
         std::set<int> seen;
         for (uint32_t seed = 1; seed < 400; ++seed) {
             SeedRandom(seed);
-            std::memcpy(slideHistory, c.history, sizeof c.history);
+            std::memcpy(slideShow.slideHistory, c.history, sizeof c.history);
             slideShow.current = c.current;
             seen.insert(ChooseNextSlide());
         }
@@ -163,13 +159,13 @@ class SlideShowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenScreensContext(320, 240));
-        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textureSlots[i] = TEXTURE_SLOT_EMPTY;
+        for (int i = 0; i < TEXTURE_SLOT_COUNT; ++i) textures.slots[i] = TEXTURE_SLOT_EMPTY;
         ForgetStills();
-        gameState = STATE_TITLE;
-        cameraPos = Vec3{0.0f, -5.0f, -19.25f};
-        overviewFactor = 1.0f;
-        now = 0.0f;
-        dt = 0.1f;
+        flow.gameState = STATE_TITLE;
+        view.cameraPos = Vec3{0.0f, -5.0f, -19.25f};
+        view.overviewFactor = 1.0f;
+        frameInput.now = 0.0f;
+        frameInput.dt = 0.1f;
         // Sparks far off screen with a steady glow, so only the still shows.
         for (int i = 0; i < PARTICLE_COUNT; ++i) particleField[i] = Particle{1000.0f, 1000.0f, 0.3f, 0.0f, 0.0f, i};
         SetUpSlideShow();
@@ -178,14 +174,14 @@ protected:
     }
     void TearDown() override {
         slideShow.active = 0;
-        gameState = STATE_TITLE;
+        flow.gameState = STATE_TITLE;
         CloseScreensContext();
     }
     // Runs the per-frame step up to the given time.
     void StepUntil(float until) {
-        while (now + dt * 0.5f < until) {
-            now += dt;
-            SlideShowStep();
+        while (frameInput.now + frameInput.dt * 0.5f < until) {
+            frameInput.now += frameInput.dt;
+            SlideShowStep(flow.gameState == STATE_TITLE, view.overviewFactor);
         }
     }
     void DrawBackdropFrame() {
@@ -195,9 +191,9 @@ protected:
         glFrustum(-0.5523, 0.5523, -0.4142, 0.4142, 1.0, 100.0);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
-        glTranslatef(cameraPos.x, cameraPos.y, cameraPos.z);
-        glRotatef(-45.0f * overviewFactor, 1.0f, 0.0f, 0.0f);
-        DrawBackdrop();
+        glTranslatef(view.cameraPos.x, view.cameraPos.y, view.cameraPos.z);
+        glRotatef(-45.0f * view.overviewFactor, 1.0f, 0.0f, 0.0f);
+        DrawBackdrop(view.cameraPos.z);
     }
 };
 
@@ -205,20 +201,20 @@ TEST_F(SlideShowTest, SetUpShowsSlideZeroNumbersTheSparksAndStartsAfreshWhenRepe
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(slideShow.current, 0);
         EXPECT_EQ(slideShow.slideAlpha, 0.0f);
-        EXPECT_EQ(slideShow.startTime, now);
+        EXPECT_EQ(slideShow.startTime, frameInput.now);
         EXPECT_EQ(slideShow.lastPointIndex, 149);
-        EXPECT_NE(textureSlots[SLIDE_TEXTURE_SLOT], TEXTURE_SLOT_EMPTY);
+        EXPECT_NE(textures.slots[TEXTURE_STILL], TEXTURE_SLOT_EMPTY);
         EXPECT_EQ(slideShow.width, 256);
         EXPECT_EQ(slideShow.height, 32);
         EXPECT_TRUE(slideShow.active);
-        EXPECT_EQ(slideHistory[0], -1);
+        EXPECT_EQ(slideShow.slideHistory[0], -1);
         for (int i = 0; i < PARTICLE_COUNT; ++i) ASSERT_EQ(particleField[i].index, i);
         // A second set-up, in the middle of another still, starts a fresh show.
         slideShow.slideAlpha = 0.8f;
         slideShow.current = 7;
-        slideHistory[0] = 3;
+        slideShow.slideHistory[0] = 3;
         particleField[4].index = 9;
-        now = 40.0f;
+        frameInput.now = 40.0f;
         SetUpSlideShow();
     }
     EXPECT_TRUE(glIsList(SLIDE_QUAD_LIST));
@@ -237,8 +233,8 @@ TEST_F(SlideShowTest, HiddenForSevenSecondsThenRisingThenPulsingWithTheFirstSpar
     particleField[0].glow = 0.3f;
     float before = slideShow.slideAlpha;
     for (int i = 0; i < 30; ++i) {
-        now += dt;
-        SlideShowStep();
+        frameInput.now += frameInput.dt;
+        SlideShowStep(flow.gameState == STATE_TITLE, view.overviewFactor);
         EXPECT_LE(slideShow.slideAlpha, before + 1e-6f);
         EXPECT_GE(slideShow.slideAlpha, before - 0.05f - 1e-6f);
         before = slideShow.slideAlpha;
@@ -252,7 +248,7 @@ TEST_F(SlideShowTest, HiddenForSevenSecondsThenRisingThenPulsingWithTheFirstSpar
 
 TEST_F(SlideShowTest, FadesAfterTwentySecondsAndTheNextStartsAfterThirty) {
     slideShow.slideAlpha = 0.4f;
-    now = 20.0f;
+    frameInput.now = 20.0f;
     StepUntil(20.2f);
     EXPECT_NEAR(slideShow.slideAlpha, 0.3f, 1e-4f);
     StepUntil(21.2f);
@@ -270,42 +266,42 @@ TEST_F(SlideShowTest, FadesAfterTwentySecondsAndTheNextStartsAfterThirty) {
 
 TEST_F(SlideShowTest, NoNewStillOffTheTitleOrWithoutOverviewAndLeavingTheTitleFades) {
     slideShow.active = 0;
-    overviewFactor = 0.0f;
+    view.overviewFactor = 0.0f;
     StepUntil(40.0f);
     EXPECT_EQ(slideShow.current, 0);
-    overviewFactor = 0.5f;
-    gameState = STATE_PLAY;
+    view.overviewFactor = 0.5f;
+    flow.gameState = STATE_PLAY;
     StepUntil(45.0f);
     EXPECT_EQ(slideShow.current, 0);
     // Leaving the title fades a showing still at once, 0.5 a second.
     slideShow.active = 1;
     slideShow.slideAlpha = 1.0f;
-    gameState = STATE_SELECT;
-    now = 12.0f;
+    flow.gameState = STATE_SELECT;
+    frameInput.now = 12.0f;
     StepUntil(12.5f);
     EXPECT_NEAR(slideShow.slideAlpha, 0.75f, 1e-4f);
     slideShow.active = 0;
-    now = 45.0f;
-    gameState = STATE_TITLE;
+    frameInput.now = 45.0f;
+    flow.gameState = STATE_TITLE;
     StepUntil(45.2f);
     EXPECT_EQ(slideShow.current, 1);
 }
 
 TEST_F(SlideShowTest, TheStillIsDrawnFromSlotSeventeenUntilTwentyThreeSeconds) {
     // The list must show whatever slot 17 holds now, not the name it held when compiled.
-    textureSlots[SLIDE_TEXTURE_SLOT] = SolidTexture(0, 255, 0, 255);
+    textures.slots[TEXTURE_STILL] = SolidTexture(0, 255, 0, 255);
     slideShow.slideAlpha = 1.0f;
     slideShow.width = 128;
     slideShow.height = 128;
-    now = 22.9f;
-    dt = 0.0f;
+    frameInput.now = 22.9f;
+    frameInput.dt = 0.0f;
     DrawBackdropFrame();
     const int lit = LitPixelCount();
     EXPECT_GT(lit, 1000);
     EXPECT_GT(PixelAt(160, 200).g, 200);  // the still's centre, above the middle of the view
     EXPECT_LT(PixelAt(160, 200).r, 40);
 
-    now = 23.0f;
+    frameInput.now = 23.0f;
     DrawBackdropFrame();
     EXPECT_EQ(LitPixelCount(), 0);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));

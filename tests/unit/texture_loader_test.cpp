@@ -1,10 +1,10 @@
 // texture_loader_test.cpp -- alpha modes, uploads read back from OpenGL, missing and short resources, release
 #include "assets/bitmap_decoder.h"
 #include "assets/bitmap_font.h"
-#include "assets/native_resources.h"
+#include "assets/resource_bytes_fake.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
-#include "common/message_log.h"
+#include "common/message_box_fake.h"
 #include "host/offscreen_context.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +52,8 @@ class TextureLoader : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(CreateOffscreenContext(64, 64));
-        for (uint32_t &slot : textureSlots) slot = TEXTURE_SLOT_EMPTY;
-        ClearNativeMessageLog();
+        for (uint32_t &slot : textures.slots) slot = TEXTURE_SLOT_EMPTY;
+        ClearFakeMessageLog();
         ClearTestBitmapResources();
     }
     void TearDown() override {
@@ -65,7 +65,7 @@ protected:
         Bytes dib = Dib24(w, h, pixels);
         EXPECT_TRUE(SetTestBitmapResource(id, dib.data(), dib.size()));
         LoadTexture(id, slot, w, h, mode);
-        return ReadTexture(textureSlots[slot], w, h);
+        return ReadTexture(textures.slots[slot], w, h);
     }
 };
 
@@ -110,12 +110,12 @@ TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
     uint8_t *rgb = DecodeOrFail(106, 128);
     ASSERT_NE(rgb, nullptr);
     LoadTexture(106, 9, 128, 128, ALPHA_OPAQUE);
-    ASSERT_TRUE(glIsTexture(textureSlots[9]));
+    ASSERT_TRUE(glIsTexture(textures.slots[9]));
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(static_cast<uint32_t>(bound), textureSlots[9]);  // left bound
+    EXPECT_EQ(static_cast<uint32_t>(bound), textures.slots[9]);  // left bound
 
-    std::vector<uint8_t> texels = ReadTexture(textureSlots[9], 128, 128);
+    std::vector<uint8_t> texels = ReadTexture(textures.slots[9], 128, 128);
     for (int i = 0; i < 128 * 128; ++i)
         ASSERT_EQ(Bytes(&texels[4 * i], &texels[4 * i + 4]), Bytes({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}))
             << "texel " << i;
@@ -151,8 +151,8 @@ TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
     ASSERT_TRUE(SetTestBitmapResource(903, strip.data(), strip.size()));
     LoadTextureStrip(903, tiles * 2, 3, 2, tiles, ALPHA_COLOUR_KEY);
     for (int k : {0, 1, 47, 95}) {
-        ASSERT_TRUE(glIsTexture(glyphTextures[k])) << k;
-        std::vector<uint8_t> texels = ReadTexture(glyphTextures[k], 2, 3);
+        ASSERT_TRUE(glIsTexture(textures.glyphs[k])) << k;
+        std::vector<uint8_t> texels = ReadTexture(textures.glyphs[k], 2, 3);
         for (int y = 0; y < 3; ++y) {
             EXPECT_EQ(texels[(y * 2) * 4], k) << "tile " << k;
             EXPECT_EQ(texels[(y * 2 + 1) * 4], 255 - k) << "tile " << k;
@@ -166,7 +166,7 @@ TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
     ASSERT_NE(rgb, nullptr);
     LoadTextureStrip(113, 1536, 16, 16, 96, ALPHA_FROM_RED);
     for (int k : {0, 33, 95}) {
-        std::vector<uint8_t> texels = ReadTexture(glyphTextures[k], 16, 16);
+        std::vector<uint8_t> texels = ReadTexture(textures.glyphs[k], 16, 16);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
                 ASSERT_EQ(texels[(y * 16 + x) * 4 + 3], rgb[(y * 1536 + 16 * k + x) * 3]) << k << " " << x << "," << y;
@@ -183,8 +183,8 @@ TEST_F(TextureLoader, MissingMalformedAndShortBitmapsLoadAsTransparent) {
     const int cases[][2] = {{103, ALPHA_OPAQUE}, {904, ALPHA_COLOUR_KEY}};
     for (const auto &[id, mode] : cases) {
         LoadTexture(id, 5, 16, 16, mode);
-        ASSERT_TRUE(glIsTexture(textureSlots[5])) << id;
-        EXPECT_EQ(ReadTexture(textureSlots[5], 16, 16), Bytes(16 * 16 * 4, 0)) << id;
+        ASSERT_TRUE(glIsTexture(textures.slots[5])) << id;
+        EXPECT_EQ(ReadTexture(textures.slots[5], 16, 16), Bytes(16 * 16 * 4, 0)) << id;
     }
 
     // Smaller than asked: the flame (8 x 8) as 16 x 16 keeps its pixels in
@@ -192,7 +192,7 @@ TEST_F(TextureLoader, MissingMalformedAndShortBitmapsLoadAsTransparent) {
     uint8_t *rgb = DecodeOrFail(107, 8);
     ASSERT_NE(rgb, nullptr);
     LoadTexture(107, 10, 16, 16, ALPHA_FROM_RED);
-    std::vector<uint8_t> texels = ReadTexture(textureSlots[10], 16, 16);
+    std::vector<uint8_t> texels = ReadTexture(textures.slots[10], 16, 16);
     int lit = 0;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
@@ -202,36 +202,36 @@ TEST_F(TextureLoader, MissingMalformedAndShortBitmapsLoadAsTransparent) {
         }
     EXPECT_GT(lit, 20);
     std::free(rgb);
-    EXPECT_EQ(NativeMessageLog().count, 0);
+    EXPECT_EQ(FakeMessageLog().count, 0);
 }
 
 TEST_F(TextureLoader, ImpossibleTextureSizeReportsMemoryFailureAndQuits) {
     LoadTexture(106, 4, 100000, 100000, ALPHA_OPAQUE);
-    EXPECT_EQ(textureSlots[4], TEXTURE_SLOT_EMPTY);  // no texture made
-    EXPECT_EQ(NativeMessageLog().count, 1);
-    EXPECT_STREQ(NativeMessageLog().lastText, "Error alocating texture memory!!");
-    EXPECT_STREQ(NativeMessageLog().lastCaption, "Error");
-    EXPECT_EQ(NativeMessageLog().lastIcon, MESSAGE_ICON_ERROR);
-    EXPECT_EQ(NativeMessageLog().quitRequests, 1);
+    EXPECT_EQ(textures.slots[4], TEXTURE_SLOT_EMPTY);  // no texture made
+    EXPECT_EQ(FakeMessageLog().count, 1);
+    EXPECT_STREQ(FakeMessageLog().lastText, "Error alocating texture memory!!");
+    EXPECT_STREQ(FakeMessageLog().lastCaption, "Error");
+    EXPECT_EQ(FakeMessageLog().lastIcon, MESSAGE_ICON_ERROR);
+    EXPECT_EQ(FakeMessageLog().quitRequests, 1);
 
     // A slot number outside the table is ignored rather than written.
     LoadTexture(106, TEXTURE_SLOT_COUNT, 8, 8, ALPHA_OPAQUE);
     LoadTexture(106, -1, 8, 8, ALPHA_OPAQUE);
-    EXPECT_EQ(NativeMessageLog().count, 1);
+    EXPECT_EQ(FakeMessageLog().count, 1);
 }
 
 TEST_F(TextureLoader, ReleaseDeletesFilledSlotsAndSkipsEmptyOnes) {
     LoadTexture(107, 10, 8, 8, ALPHA_FROM_RED);
     LoadTexture(130, 16, 256, 64, ALPHA_FROM_RED);
-    const uint32_t flame = textureSlots[10], bar = textureSlots[16];
+    const uint32_t flame = textures.slots[10], bar = textures.slots[16];
     ASSERT_TRUE(glIsTexture(flame) && glIsTexture(bar));
     LoadFont();
-    const uint32_t glyph = glyphTextures[33];
+    const uint32_t glyph = textures.glyphs[33];
     ReleaseTextures();
     EXPECT_FALSE(glIsTexture(flame));
     EXPECT_FALSE(glIsTexture(bar));
-    EXPECT_EQ(textureSlots[10], flame);  // the slot keeps the deleted name
-    EXPECT_EQ(textureSlots[0], TEXTURE_SLOT_EMPTY);
+    EXPECT_EQ(textures.slots[10], flame);  // the slot keeps the deleted name
+    EXPECT_EQ(textures.slots[0], TEXTURE_SLOT_EMPTY);
     EXPECT_TRUE(glIsTexture(glyph));  // glyphs are not slot textures
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

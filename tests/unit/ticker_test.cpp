@@ -5,10 +5,10 @@
 #include <set>
 #include <string>
 
+#include "common/frame_input.h"
 #include "common/random.h"
 #include "game/game_state.h"
-#include "host/game_clock.h"
-#include "host/game_window.h"
+#include "render/gl_setup.h"
 #include "render/screens_hud.h"
 #include "settings/settings_store.h"
 #include "tests/support/screens_fixture.h"
@@ -18,37 +18,35 @@ namespace {
 class TickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SaveScreensRecords();
         clientRect = ClientRect{0, 0, 800, 600};
-        gameState = STATE_TITLE;
-        dt = 0.5f;
+        flow.gameState = STATE_TITLE;
+        frameInput.dt = 0.5f;
     }
-    void TearDown() override { RestoreScreensRecords(); }
     // Puts the ticker on a row just before its wrap and runs one frame.
     int WrapFrom(int row) {
-        tickerMessage = row;
-        tickerX = tickerMessages[row].wrapThreshold + 1.0f;
+        overlay.tickerMessage = row;
+        overlay.tickerX = tickerMessages[row].wrapThreshold + 1.0f;
         AdvanceTicker();
-        EXPECT_EQ(tickerX, 812.0f);
-        return tickerMessage;
+        EXPECT_EQ(overlay.tickerX, 812.0f);
+        return overlay.tickerMessage;
     }
 };
 
 TEST_F(TickerTest, RestartsAtTheRightEdgeMovesFortyPixelsASecondAndWrapsOnlyBelowTheThreshold) {
     for (int outside : {6, -1}) {  // rows outside the table fall back to row 0
-        tickerMessage = 2;
+        overlay.tickerMessage = 2;
         RestartTicker(outside);
-        EXPECT_EQ(tickerMessage, 0);
+        EXPECT_EQ(overlay.tickerMessage, 0);
     }
     RestartTicker(3);
-    EXPECT_EQ(tickerMessage, 3);
-    EXPECT_EQ(tickerX, 812.0f);  // W + 12
+    EXPECT_EQ(overlay.tickerMessage, 3);
+    EXPECT_EQ(overlay.tickerX, 812.0f);  // W + 12
     AdvanceTicker();
-    EXPECT_FLOAT_EQ(tickerX, 792.0f);
-    tickerX = tickerMessages[3].wrapThreshold + 20.0f;  // lands exactly on the threshold
+    EXPECT_FLOAT_EQ(overlay.tickerX, 792.0f);
+    overlay.tickerX = tickerMessages[3].wrapThreshold + 20.0f;  // lands exactly on the threshold
     AdvanceTicker();
-    EXPECT_EQ(tickerX, tickerMessages[3].wrapThreshold);
-    EXPECT_EQ(tickerMessage, 3);
+    EXPECT_EQ(overlay.tickerX, tickerMessages[3].wrapThreshold);
+    EXPECT_EQ(overlay.tickerMessage, 3);
 }
 
 TEST_F(TickerTest, OnTheTitleRowZeroIsFollowedByARandomRowAndOthersByRowZero) {
@@ -72,7 +70,7 @@ TEST_F(TickerTest, OtherPhasesPickTheirOwnRow) {
         int state, next;
     } phases[] = {{STATE_INTRO, 5}, {STATE_PLAY, 5}, {STATE_NAME_ENTRY, 1}, {STATE_SELECT, 0}, {STATE_LEVEL_COMPLETE, 0}};
     for (const auto &phase : phases) {
-        gameState = phase.state;
+        flow.gameState = phase.state;
         for (int row = phase.next == 0 ? 1 : 0; row < TICKER_ROWS; ++row)
             EXPECT_EQ(WrapFrom(row), phase.next) << phase.state << " " << row;
     }
@@ -80,10 +78,10 @@ TEST_F(TickerTest, OtherPhasesPickTheirOwnRow) {
 
 TEST_F(TickerTest, KeepsMovingInPhasesThatDoNotShowIt) {
     for (int state : {STATE_SELECT, STATE_LEVEL_COMPLETE, STATE_PLAY}) {
-        gameState = state;
+        flow.gameState = state;
         RestartTicker(5);
         for (int i = 0; i < 10; ++i) AdvanceTicker();
-        EXPECT_FLOAT_EQ(tickerX, 812.0f - 200.0f);
+        EXPECT_FLOAT_EQ(overlay.tickerX, 812.0f - 200.0f);
     }
 }
 
@@ -93,28 +91,28 @@ const std::string TAIL = ". Remember to submit it to " + HOST + " and see if you
 using HighScoreText = TickerTest;
 
 TEST_F(HighScoreText, NamesTheScoreTheHolderAndTheSite) {
-    highScore = 1234;
-    std::strcpy(highScoreName, "Quillon");
+    settings.highScore = 1234;
+    std::strcpy(settings.highScoreName, "Quillon");
     FormatHighScoreText();
-    EXPECT_EQ(std::string(highScoreText), "Current high score is 1234 by Quillon" + TAIL);
-    highScore = -2147483647 - 1;
-    highScoreName[0] = 0;
+    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is 1234 by Quillon" + TAIL);
+    settings.highScore = -2147483647 - 1;
+    settings.highScoreName[0] = 0;
     FormatHighScoreText();
-    EXPECT_EQ(std::string(highScoreText), "Current high score is -2147483648 by " + TAIL);
+    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is -2147483648 by " + TAIL);
 }
 
 TEST_F(HighScoreText, AFullOrUnterminatedNameNeverRunsPastItsBuffer) {
-    highScore = 7;
+    settings.highScore = 7;
     // Twelve bytes and no terminator, as a damaged registry value could leave it.
-    std::memset(highScoreName, 'Z', HIGH_SCORE_NAME_SIZE);
+    std::memset(settings.highScoreName, 'Z', HIGH_SCORE_NAME_SIZE);
     FormatHighScoreText();
-    EXPECT_EQ(std::string(highScoreText), "Current high score is 7 by ZZZZZZZZZZZZ" + TAIL);
-    EXPECT_LT(std::strlen(highScoreText), static_cast<size_t>(HIGH_SCORE_TEXT_SIZE));
+    EXPECT_EQ(std::string(overlay.highScoreText), "Current high score is 7 by ZZZZZZZZZZZZ" + TAIL);
+    EXPECT_LT(std::strlen(overlay.highScoreText), static_cast<size_t>(HIGH_SCORE_TEXT_SIZE));
 
     const char odd[HIGH_SCORE_NAME_SIZE] = {'%', 's', '%', 'n', '\x7f', '\xff', '\x01', 'a', 0, 'b', 'c', 0};
-    std::memcpy(highScoreName, odd, sizeof odd);
+    std::memcpy(settings.highScoreName, odd, sizeof odd);
     FormatHighScoreText();
-    EXPECT_EQ(std::string(highScoreText), std::string("Current high score is 7 by %s%n\x7f\xff\x01") + "a" + TAIL);
+    EXPECT_EQ(std::string(overlay.highScoreText), std::string("Current high score is 7 by %s%n\x7f\xff\x01") + "a" + TAIL);
 }
 
 }  // namespace

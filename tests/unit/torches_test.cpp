@@ -3,9 +3,9 @@
 
 #include <cmath>
 
+#include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
-#include "host/game_clock.h"
 #include "render/torches.h"
 #include "tests/support/gl_state_contract.h"
 #include "tests/support/scene_harness.h"
@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         ConstructTorches();
         ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 1}));
-        dt = 0.02f;
+        frameInput.dt = 0.02f;
     }
     void TearDown() override { CloseTestScene(); }
 };
@@ -50,7 +50,7 @@ TEST(Flames, SpawnDrawsRiseThenSideThenFadeAndSwayTurnsOnlyPastTheAxis) {
     EXPECT_FLOAT_EQ(flame.sway.x, -2.0f * flame.velocity.x);
     EXPECT_TRUE(flame.active);
 
-    dt = 0.1f;
+    frameInput.dt = 0.1f;
     flame.velocity = Vec3{0.2f, 0.3f, 0.0f};
     flame.sway.x = -0.4f;
     flame.position = Vec3{0.0f, 0.5f, 0.0f};  // exactly on the axis: kept
@@ -66,7 +66,7 @@ TEST(Flames, SpawnDrawsRiseThenSideThenFadeAndSwayTurnsOnlyPastTheAxis) {
 TEST_F(Torches, FirstUpdateDimsAndTheFlickerBoundsAreStrict) {
     for (Torch &torch : torches) {
         UpdateTorch(torch);
-        EXPECT_FLOAT_EQ(torch.flicker, 1.5f - 5.0f * dt);
+        EXPECT_FLOAT_EQ(torch.flicker, 1.5f - 5.0f * frameInput.dt);
     }
     Torch &torch = torches[3];
     for (uint32_t seed = 1; seed <= 6; ++seed) {
@@ -76,7 +76,7 @@ TEST_F(Torches, FirstUpdateDimsAndTheFlickerBoundsAreStrict) {
             torch.flicker = start;
             const float speed = start == 0.2499f ? 5.0f : start == 1.2501f ? -5.0f : NextDrawIsOdd() ? -5.0f : 5.0f;
             UpdateTorch(torch);
-            EXPECT_FLOAT_EQ(torch.flicker, start + dt * speed) << start;
+            EXPECT_FLOAT_EQ(torch.flicker, start + frameInput.dt * speed) << start;
         }
     }
 }
@@ -97,7 +97,7 @@ TEST_F(Torches, LightStaysOnTheTorchAndALongFrameNeverZeroesItsReach) {
     for (uint32_t seed = 1; seed <= 4; ++seed) {
         SeedRandom(seed);
         torch.flicker = 0.3f;
-        dt = 0.25f;  // a stalled frame: one step of 1.25
+        frameInput.dt = 0.25f;  // a stalled frame: one step of 1.25
         const bool dims = NextDrawIsOdd();
         UpdateTorch(torch);
         EXPECT_FLOAT_EQ(torch.flicker, dims ? FLICKER_FLOOR : 1.55f);

@@ -3,10 +3,10 @@
 
 #include <cmath>
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "game/rope_cage.h"
-#include "render/scene_setup.h"
 #include "render/tower_geometry.h"
 #include "tests/support/feedback_capture.h"
 #include "tests/support/gl_state_contract.h"
@@ -26,7 +26,7 @@ class TowerGeometry : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, 1, 1}));
-        ropeDrop = 0.0f;
+        ropeCage.ropeDrop = 0.0f;
     }
     void TearDown() override { CloseTestScene(); }
 };
@@ -117,7 +117,7 @@ TEST_F(TowerGeometry, BarrelMeasuresAndItsScaleCompoundsWithoutAPop) {
 
 TEST_F(TowerGeometry, CageHangsBelowThePlateAndRisesWithTheRope) {
     for (float drop : {0.0f, 1.5f}) {
-        ropeDrop = drop;
+        ropeCage.ropeDrop = drop;
         const auto cage = CaptureFeedback([] {
             DrawCageRearPart();
             DrawCageFrontPart();
@@ -132,7 +132,7 @@ TEST_F(TowerGeometry, CageHangsBelowThePlateAndRisesWithTheRope) {
         DrawRopeCageAndTorches();
         EXPECT_TRUE(GlStateContractHolds()) << "after the rope, cage and torch pass";
     }
-    ropeDrop = 0.0f;
+    ropeCage.ropeDrop = 0.0f;
 }
 
 TEST(TowerDetail, TowerBoxesAreTexturedOnlyWithFullDetail) {
@@ -143,10 +143,10 @@ TEST(TowerDetail, TowerBoxesAreTexturedOnlyWithFullDetail) {
         glCallList(OPEN_BOX_LIST);
         EXPECT_EQ(glIsEnabled(GL_TEXTURE_2D) == GL_TRUE, detail == 0) << "detail " << detail;
         glDisable(GL_TEXTURE_2D);
-        DrawTowerBox(1, 1, 1, 9);
+        DrawTowerBox(1, 1, 1, TEXTURE_STONE);
         GLint bound = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        EXPECT_EQ(static_cast<GLuint>(bound), detail ? textureSlots[9] : 4242u) << "detail " << detail;
+        EXPECT_EQ(static_cast<GLuint>(bound), detail ? textures.slots[TEXTURE_STONE] : 4242u) << "detail " << detail;
         CloseTestScene();
     }
 }

@@ -27,7 +27,7 @@
 #     ICON = function
 # returning a list of three RGBA images of 16, 32 and 48 pixels.
 # Modules are imported in name order; a later module's picture replaces an
-# earlier one's, and every art_*.py replaces the placeholders and the
+# earlier one's, and every art_*.py replaces the
 # pictures drawn by this tool's own modules (OWN_MODULES). This script does
 # all the encoding (palette, RLE, file layout); art modules only draw.
 
@@ -53,8 +53,8 @@ from catalogue import CATALOGUE, BY_ID, ICON_ID, ICON_SIZES, file_name  # noqa: 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(HERE))
 FONT_LICENCE = "/usr/share/doc/fonts-dejavu-core/copyright"
 
-# This tool's own finished pictures, drawn over the placeholders.
-OWN_MODULES = ["placeholders", "font_strip", "glows", "tower_textures", "logo"]
+# This tool's own finished pictures, drawn before the art_*.py ones.
+OWN_MODULES = ["font_strip", "glows", "tower_textures", "logo"]
 
 
 def collect():

@@ -9,17 +9,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "host/frame.h"
+#include "common/frame_input.h"
 #include "host/frame_pacing.h"
 #include "host/frame_pacing_win32.h"
-#include "host/keyboard.h"
+#include "host/game_calls.h"
 #include "host/saver_windows_win32.h"
 
 // What the OpenGL window's procedure uses of the saver window's side.
-HWND saverWindow;
-HDC glDeviceContext;
-HPALETTE glPalette;
-bool gameReady;
+GameWindows gameWindows;
 LRESULT DefaultSaverProcFor(HWND, HWND defaultWindow, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(defaultWindow, message, wParam, lParam);
 }
@@ -48,7 +45,7 @@ bool RunFrame() {
     const LONG frame = frameCount;
     if (frame < MAX_FRAMES) {
         frameTimes[frame] = Seconds();
-        frameSawSpace[frame] = keyDown[KEY_SPACE];
+        frameSawSpace[frame] = frameInput.keyDown[KEY_SPACE];
         InterlockedIncrement(&frameCount);
     }
     SetEvent(frameEvent);
@@ -78,7 +75,7 @@ static DWORD WINAPI PressSpace(LPVOID) {
         last = inputTimes[inputs] = Seconds();
     }
     FrameAfter(last);
-    PostMessageA(saverWindow, WM_CLOSE, 0, 0);
+    PostMessageA(gameWindows.saverWindow, WM_CLOSE, 0, 0);
     return 0;
 }
 
@@ -90,14 +87,14 @@ int main(int argc, char **argv) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "KvrnPacingProbe";
     if (!RegisterClassA(&windowClass)) return 1;
-    saverWindow = CreateWindowExA(0, "KvrnPacingProbe", "Pacing Probe", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
+    gameWindows.saverWindow = CreateWindowExA(0, "KvrnPacingProbe", "Pacing Probe", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
                                   nullptr, windowClass.hInstance, nullptr);
-    if (!saverWindow) return 1;
-    SetForegroundWindow(saverWindow);
-    SetFocus(saverWindow);
-    glDeviceContext = GetDC(saverWindow);
-    StartFramePacing(glDeviceContext);  // no rendering context: pacing by waiting
-    gameReady = true;
+    if (!gameWindows.saverWindow) return 1;
+    SetForegroundWindow(gameWindows.saverWindow);
+    SetFocus(gameWindows.saverWindow);
+    gameWindows.glDeviceContext = GetDC(gameWindows.saverWindow);
+    StartFramePacing(gameWindows.glDeviceContext);  // no rendering context: pacing by waiting
+    gameWindows.gameReady = true;
     const HANDLE presser = CreateThread(nullptr, 0, PressSpace, nullptr, 0, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

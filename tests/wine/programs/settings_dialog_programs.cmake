@@ -10,7 +10,7 @@ target_link_libraries(kvrn_dialog_probe PRIVATE user32)
 
 # The settings subsystem's Windows side, as the saver links it.
 file(GLOB KVRN_SETTINGS_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/settings/*.cpp)
-list(FILTER KVRN_SETTINGS_SOURCES EXCLUDE REGEX "_native\\.cpp$")
+list(FILTER KVRN_SETTINGS_SOURCES EXCLUDE REGEX "_fake\\.cpp$")
 add_executable(kvrn_unresolvable_dialog WIN32
   ${KVRN_PROGRAM_DIR}/unresolvable_dialog_win32.cpp
   ${KVRN_PROGRAM_DIR}/unresolvable_dialog.rc

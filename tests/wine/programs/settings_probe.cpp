@@ -9,20 +9,21 @@
 
 int main(int argc, char **argv) {
     if (argc == 8 && std::strcmp(argv[1], "save") == 0) {
-        scoreSubmitted = static_cast<uint8_t>(std::atoi(argv[2]));
-        fullDetail = static_cast<uint8_t>(std::atoi(argv[3]));
-        lightingFx = static_cast<uint8_t>(std::atoi(argv[4]));
-        highScore = std::atoi(argv[5]);
-        highScoreCharacter = std::atoi(argv[6]);
-        std::snprintf(highScoreName, sizeof highScoreName, "%s", argv[7]);
+        settings.scoreSubmitted = static_cast<uint8_t>(std::atoi(argv[2]));
+        settings.fullDetail = static_cast<uint8_t>(std::atoi(argv[3]));
+        settings.lightingFx = static_cast<uint8_t>(std::atoi(argv[4]));
+        settings.highScore = std::atoi(argv[5]);
+        settings.highScoreCharacter = std::atoi(argv[6]);
+        std::snprintf(settings.highScoreName, sizeof settings.highScoreName, "%s", argv[7]);
         return SaveSettings() ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "load") == 0) {
         LoadSettings();
         std::printf("scoreSubmitted=%d\nfullDetail=%d\nlightingFx=%d\nhighScore=%ld\nhighScoreCharacter=%ld\n"
                     "highScoreName=%s\n",
-                    scoreSubmitted, fullDetail, lightingFx, static_cast<long>(highScore),
-                    static_cast<long>(highScoreCharacter), highScoreName);
+                    settings.scoreSubmitted, settings.fullDetail, settings.lightingFx,
+                    static_cast<long>(settings.highScore), static_cast<long>(settings.highScoreCharacter),
+                    settings.highScoreName);
         return 0;
     }
     std::fprintf(stderr, "usage: settings_probe save S F L SCORE CH NAME | load\n");

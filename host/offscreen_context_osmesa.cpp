@@ -1,4 +1,4 @@
-// offscreen_context_native.cpp -- OSMesa context and PNG output
+// offscreen_context_osmesa.cpp -- OSMesa context and PNG output
 #include "host/offscreen_context.h"
 
 #include <GL/osmesa.h>

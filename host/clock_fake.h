@@ -1,4 +1,4 @@
-// native_clock.h -- control of the scripted clock (native build only)
+// clock_fake.h -- control of the scripted clock (native build only)
 #pragma once
 
 void SetScriptedClock(double seconds);

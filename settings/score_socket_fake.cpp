@@ -1,6 +1,6 @@
-// score_socket_native.cpp -- the submission's socket layer over POSIX sockets, lookups kept local
+// score_socket_fake.cpp -- the submission's socket layer over POSIX sockets, lookups kept local
 #include "settings/score_socket.h"
-#include "settings/score_socket_native.h"
+#include "settings/score_socket_fake.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-static NativeScoreSocketLog socketLog;
+static FakeScoreSocketLog socketLog;
 static char localServerName[256];
 static uint16_t localServerPort;
 static int startupError;
@@ -19,17 +19,17 @@ static int failSendsFrom;
 static int scoreSocket = -1;
 static sockaddr_in serverAddress;
 
-void SetNativeScoreServer(const char *hostName, uint16_t port) {
+void SetFakeScoreServer(const char *hostName, uint16_t port) {
     std::snprintf(localServerName, sizeof localServerName, "%s", hostName ? hostName : "");
     localServerPort = port;
 }
 
-void SetNativeStartupError(int code) { startupError = code; }
-void FailNativeSendsFrom(int sendNumber) { failSendsFrom = sendNumber; }
-NativeScoreSocketLog &NativeScoreSockets() { return socketLog; }
+void SetFakeStartupError(int code) { startupError = code; }
+void FailFakeSendsFrom(int sendNumber) { failSendsFrom = sendNumber; }
+FakeScoreSocketLog &FakeScoreSockets() { return socketLog; }
 
-void ResetNativeScoreSockets() {
-    socketLog = NativeScoreSocketLog{};
+void ResetFakeScoreSockets() {
+    socketLog = FakeScoreSocketLog{};
     localServerName[0] = '\0';
     localServerPort = 0;
     startupError = 0;

@@ -1,6 +1,6 @@
-// clock_native.cpp -- the scripted clock of native tests and the headless runner
+// clock_fake.cpp -- the scripted clock of tests, the headless runner and the benchmark
+#include "host/clock_fake.h"
 #include "host/game_clock.h"
-#include "host/native_clock.h"
 
 static double scriptedSeconds = 0.0;
 

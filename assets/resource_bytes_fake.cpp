@@ -1,8 +1,8 @@
-// resource_bytes_native.cpp -- bitmap resources from the table embedded at build time
+// resource_bytes_fake.cpp -- bitmap resources from the table embedded at build time, or put there by tests
 #include "assets/resource_bytes.h"
 
 #include "assets/embedded_bitmaps.h"
-#include "assets/native_resources.h"
+#include "assets/resource_bytes_fake.h"
 
 namespace {
 

@@ -1,51 +1,51 @@
-// registry_native.cpp -- an in-memory settings key standing in for the registry
+// registry_fake.cpp -- an in-memory settings key standing in for the registry
 #include <cstdio>
 #include <cstring>
 
-#include "settings/native_registry.h"
 #include "settings/registry.h"
+#include "settings/registry_fake.h"
 
 struct StoredValue {
     bool used;
     char name[64];
     uint32_t type;
     uint32_t size;
-    uint8_t data[NATIVE_REGISTRY_MAX_BYTES];
+    uint8_t data[FAKE_REGISTRY_MAX_BYTES];
 };
 
 static struct {
     bool exists;
     uint32_t failCreateWith;
-    StoredValue values[NATIVE_REGISTRY_MAX_VALUES];
-} nativeKey;
+    StoredValue values[FAKE_REGISTRY_MAX_VALUES];
+} fakeKey;
 
 // Any non-null value serves as the open handle; there is one key.
 static char keyHandle;
 
 static StoredValue *FindValue(const char *name) {
-    for (StoredValue &value : nativeKey.values)
+    for (StoredValue &value : fakeKey.values)
         if (value.used && std::strcmp(value.name, name) == 0) return &value;
     return nullptr;
 }
 
-void ClearNativeRegistry() { nativeKey = {}; }
-bool NativeRegistryKeyExists() { return nativeKey.exists; }
-void FailNativeRegistryCreate(uint32_t errorCode) { nativeKey.failCreateWith = errorCode; }
+void ClearFakeRegistry() { fakeKey = {}; }
+bool FakeRegistryKeyExists() { return fakeKey.exists; }
+void FailFakeRegistryCreate(uint32_t errorCode) { fakeKey.failCreateWith = errorCode; }
 
-void PutNativeRegistryValue(const char *name, uint32_t type, const void *data, uint32_t size) {
-    nativeKey.exists = true;
+void PutFakeRegistryValue(const char *name, uint32_t type, const void *data, uint32_t size) {
+    fakeKey.exists = true;
     StoredValue *value = FindValue(name);
-    for (int i = 0; !value && i < NATIVE_REGISTRY_MAX_VALUES; ++i)
-        if (!nativeKey.values[i].used) value = &nativeKey.values[i];
+    for (int i = 0; !value && i < FAKE_REGISTRY_MAX_VALUES; ++i)
+        if (!fakeKey.values[i].used) value = &fakeKey.values[i];
     if (!value) return;
     value->used = true;
     std::snprintf(value->name, sizeof value->name, "%s", name);
     value->type = type;
-    value->size = size < NATIVE_REGISTRY_MAX_BYTES ? size : NATIVE_REGISTRY_MAX_BYTES;
+    value->size = size < FAKE_REGISTRY_MAX_BYTES ? size : FAKE_REGISTRY_MAX_BYTES;
     std::memcpy(value->data, data, value->size);
 }
 
-bool GetNativeRegistryValue(const char *name, uint32_t *type, void *data, uint32_t *size) {
+bool GetFakeRegistryValue(const char *name, uint32_t *type, void *data, uint32_t *size) {
     const StoredValue *value = FindValue(name);
     if (!value) return false;
     *type = value->type;
@@ -54,14 +54,14 @@ bool GetNativeRegistryValue(const char *name, uint32_t *type, void *data, uint32
     return true;
 }
 
-RegistryKey OpenSettingsKeyForReading() { return nativeKey.exists ? &keyHandle : nullptr; }
+RegistryKey OpenSettingsKeyForReading() { return fakeKey.exists ? &keyHandle : nullptr; }
 
 RegistryKey CreateSettingsKeyForWriting(uint32_t *errorCode) {
-    if (nativeKey.failCreateWith) {
-        *errorCode = nativeKey.failCreateWith;
+    if (fakeKey.failCreateWith) {
+        *errorCode = fakeKey.failCreateWith;
         return nullptr;
     }
-    nativeKey.exists = true;
+    fakeKey.exists = true;
     return &keyHandle;
 }
 
@@ -77,7 +77,7 @@ bool QueryRegistryValue(RegistryKey key, const char *name, void *buffer, uint32_
 }
 
 void SetRegistryValue(RegistryKey key, const char *name, uint32_t type, const void *data, uint32_t size) {
-    if (key) PutNativeRegistryValue(name, type, data, size);
+    if (key) PutFakeRegistryValue(name, type, data, size);
 }
 
 void RegistryErrorText(uint32_t errorCode, char *text, uint32_t size) {

@@ -1,4 +1,4 @@
-// native_resources.h -- test hook of the native build: bitmap resources that replace or add to the embedded ones
+// resource_bytes_fake.h -- test hook of the fake resources: bitmaps that replace or add to the embedded ones
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-// message_log.h -- the native build's record of shown messages (tests only)
+// message_box_fake.h -- what the fake message box recorded (native build, for tests)
 #pragma once
 
 const int MESSAGE_ICON_ERROR = 16;
@@ -12,5 +12,5 @@ struct MessageLog {
     char lastCaption[128];
 };
 
-MessageLog &NativeMessageLog();
-void ClearNativeMessageLog();
+MessageLog &FakeMessageLog();
+void ClearFakeMessageLog();

@@ -1,4 +1,4 @@
-// replay_native.cpp -- the replay interpreter over the scripted clock
+// replay_fake.cpp -- the replay interpreter over the scripted clock
 #include "host/replay.h"
 
 #include <cctype>
@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/frame_input.h"
 #include "common/random.h"
-#include "host/frame.h"
-#include "host/keyboard.h"
-#include "host/native_clock.h"
+#include "host/clock_fake.h"
+#include "host/game_calls.h"
 
 void ReplayKeyDown(int key) { KeyGoesDown(static_cast<unsigned int>(key)); }
 void ReplayKeyUp(int key) { KeyGoesUp(static_cast<unsigned int>(key)); }

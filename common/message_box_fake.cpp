@@ -1,6 +1,6 @@
-// message_box_native.cpp -- records messages and quit requests so tests can see them
+// message_box_fake.cpp -- records messages and quit requests so tests can see them
 #include "common/message_box.h"
-#include "common/message_log.h"
+#include "common/message_box_fake.h"
 
 #include <cstdio>
 
@@ -17,5 +17,5 @@ void ShowErrorMessage(const char *text, const char *caption) { Record(text, capt
 void ShowInformationMessage(const char *text, const char *caption) { Record(text, caption, MESSAGE_ICON_INFORMATION); }
 void RequestQuit() { ++messageLog.quitRequests; }
 
-MessageLog &NativeMessageLog() { return messageLog; }
-void ClearNativeMessageLog() { messageLog = MessageLog{}; }
+MessageLog &FakeMessageLog() { return messageLog; }
+void ClearFakeMessageLog() { messageLog = MessageLog{}; }
