@@ -57,14 +57,16 @@ if(KVRN_WINDOWS_BUILDS)
   set(KVRN_SAVER_32 ${CMAKE_CURRENT_BINARY_DIR}/windows-i686/kvrnpss.scr)
   set(KVRN_SAVER_64 ${CMAKE_CURRENT_BINARY_DIR}/windows-x86_64/kvrnpss64.scr)
   set(KVRN_TEST_PROGRAMS_64 ${CMAKE_CURRENT_BINARY_DIR}/windows-x86_64/test-programs)
+  set(KVRN_MSI_32 ${CMAKE_CURRENT_BINARY_DIR}/windows-i686/kvrnpss.msi)
+  set(KVRN_MSI_64 ${CMAKE_CURRENT_BINARY_DIR}/windows-x86_64/kvrnpss64.msi)
   # kvrn_add_wine_test(NAME script.py): a Python script run with Debian's python3 and
   # tests/wine/wine_harness.py, given the saver, the helper programs and a cache folder
-  # for the pristine Wine prefix. Each run makes its own Xvfb display and prefix.
+  # for the pristine Wine prefix, the installers and the version. Each run makes its own Xvfb display and prefix.
   function(kvrn_add_wine_test name script)
     add_test(NAME ${name} COMMAND /usr/bin/python3 ${script})
     set_tests_properties(${name} PROPERTIES
       TIMEOUT 900
-      ENVIRONMENT "KVRN_SAVER_64=${KVRN_SAVER_64};KVRN_TEST_PROGRAMS=${KVRN_TEST_PROGRAMS_64};KVRN_WINE_CACHE=${CMAKE_BINARY_DIR}/wine-cache;PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/wine;PYTHONDONTWRITEBYTECODE=1")
+      ENVIRONMENT "KVRN_SAVER_64=${KVRN_SAVER_64};KVRN_TEST_PROGRAMS=${KVRN_TEST_PROGRAMS_64};KVRN_MSI_32=${KVRN_MSI_32};KVRN_MSI_64=${KVRN_MSI_64};KVRN_VERSION=${PROJECT_VERSION};KVRN_WINE_CACHE=${CMAKE_BINARY_DIR}/wine-cache;PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/wine;PYTHONDONTWRITEBYTECODE=1")
   endfunction()
   file(GLOB KVRN_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/*.cmake)
   foreach(wine_test ${KVRN_WINE_TESTS})

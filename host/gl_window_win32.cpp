@@ -1,6 +1,7 @@
 // gl_window_win32.cpp -- GlWindowProc: frames on paint, the frame timer, palette messages and keys
 #include <windows.h>
 
+#include "host/frame_pacing_win32.h"
 #include "host/game_calls.h"
 #include "host/saver_windows_win32.h"
 
@@ -34,6 +35,9 @@ LRESULT CALLBACK GlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             ValidateRect(window, nullptr);
             return 0;
         }
+        // A paint before the next frame time waits for it or for input, and
+        // returns so that input is handled before the frame.
+        if (!FrameDue()) return 0;
         if (!RunFrame()) return DefaultSaverProc(gameWindows.saverWindow, WM_KEYDOWN, VK_ESCAPE, 0);
         SwapBuffers(gameWindows.glDeviceContext);
         return 0;

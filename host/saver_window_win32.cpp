@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "common/message_box.h"
+#include "host/frame_pacing_win32.h"
 #include "host/game_calls.h"
 #include "host/palette.h"
 #include "host/saver_host.h"
@@ -110,11 +111,13 @@ static void CreateGame(HWND window) {
     // GameStartup keeps the client rectangle, loads the settings, seeds the
     // generator, sets the GL state with the scene, the projection and the clock.
     GameStartup(client.right, client.bottom, static_cast<unsigned int>(wallClock.seconds));
+    StartFramePacing(gameWindows.glDeviceContext);
     gameWindows.gameReady = true;
 }
 
 static void DestroyGame() {
     gameWindows.gameReady = false;
+    StopFramePacing();
     GameShutdown();
     wglMakeCurrent(nullptr, nullptr);
     ReleaseDC(gameWindows.glWindow, gameWindows.glDeviceContext);

@@ -6,7 +6,9 @@
 # For each character: the select screen, its intro crawl, and the figure as
 # the player standing, running, jumping and climbing the first flight (crops
 # around the figure, at the game's 1280 x 720); then three stills of the
-# title's slide show once their sparks have gathered.
+# title's slide show once their sparks have gathered and their captions have
+# landed. Last, whole frames at 1920 x 1080 (the title with a still, the
+# select screen, the general's crawl, the heroine in play), kept at full size.
 
 import os
 import subprocess
@@ -18,6 +20,7 @@ from PIL import Image
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "docs", "screenshots")
 SIZE = (1280, 720)
+FULL_HD = (1920, 1080)
 CHARACTERS = ["captain", "heroine", "general"]  # the select screen's rows, top to bottom
 
 # Where the player stands in each shot of the play script (left, top, right, bottom).
@@ -39,12 +42,18 @@ def play_script(row):
             "tap LEFT\nframes 1\ndown UP\nseconds 1.2\nshot climb\n")
 
 
-TITLE_SCRIPT = "fps 30\nseconds 11.5\nshot still_a\nseconds 30\nshot still_b\nseconds 30\nshot still_c\n"
+# A still starts every 30 s (and one frame); at 18.5 s its longest caption has landed.
+TITLE_SCRIPT = "fps 30\nseconds 18.5\nshot still_a\nframes 901\nshot still_b\nframes 901\nshot still_c\n"
+
+# At 1920 x 1080: the title with its second still, then the select screen
+# with the general chosen, his crawl, and a new game as the heroine.
+FULL_HD_SCRIPT = ("fps 30\nseconds 48.5\nshot title\ntap SPACE\nseconds 2\ntap DOWN\nframes 2\ntap DOWN\n"
+                  "seconds 1\nshot select\ntap SPACE\nseconds 12\nshot crawl\n")
 
 
-def run(runner, script, out):
+def run(runner, script, out, size=SIZE):
     env = dict(os.environ, LP_NUM_THREADS="2")
-    subprocess.run([runner, "--size", "%dx%d" % SIZE, "--seed", "7", "--out", out, "-"],
+    subprocess.run([runner, "--size", "%dx%d" % size, "--seed", "7", "--out", out, "-"],
                    input=script.encode(), check=True, env=env, stdout=subprocess.DEVNULL)
 
 
@@ -72,6 +81,13 @@ def main():
         run(runner, TITLE_SCRIPT, out)
         for shot in ("still_a", "still_b", "still_c"):
             shrink(os.path.join(out, shot + ".png"), os.path.join(OUT, "title_%s.png" % shot))
+        out = os.path.join(tmp, "full_hd")
+        run(runner, FULL_HD_SCRIPT, out, FULL_HD)
+        run(runner, play_script(1), os.path.join(out, "heroine"), FULL_HD)
+        for shot, name in (("title", "title"), ("select", "select"), ("crawl", "crawl_general"),
+                           (os.path.join("heroine", "run"), "play_heroine")):
+            Image.open(os.path.join(out, shot + ".png")).convert("RGB").save(
+                os.path.join(OUT, "1920x1080_%s.png" % name), optimize=True)
 
 
 def shrink(src, dst):

@@ -6,10 +6,12 @@ PACKAGES=(
   cmake make g++ pkg-config git
   libgtest-dev libosmesa6-dev mesa-common-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64
+  wixl msitools icoutils
   wine wine64 xvfb xdotool x11-utils xauth imagemagick
   clang libclang-rt-14-dev
   python3 python3-pil fonts-dejavu-core
   iproute2 util-linux
+  libcpp-httplib-dev libsqlite3-dev chromium
 )
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # saver_binary_test.sh -- a built saver is a Windows GUI program that needs only the system's own DLLs,
-# and carries its manifest (DPI awareness, common controls 6).
-#   saver_binary_test.sh OBJDUMP SAVER
+# carries its manifest (DPI awareness, common controls 6), its name as string 1 and the project's version.
+#   saver_binary_test.sh OBJDUMP SAVER VERSION
 set -u
 objdump=$1
 saver=$2
+version=$3
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -26,5 +27,26 @@ done
 # The manifest is stored as its own text among the resources.
 grep -qa "<dpiAware[^>]*>true</dpiAware>" "$saver" || fail "manifest without DPI awareness"
 grep -qa 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$saver" || fail "manifest without common controls 6"
+# The desktop lists a saver by string 1 (block 1 holds strings 0 to 15, each a length and UTF-16 text);
+# the version resource's fixed numbers and texts carry the version CMake gave.
+strings=$(wrestool -x --raw -t 6 -n 1 "$saver" | /usr/bin/python3 -c '
+import struct, sys
+block = sys.stdin.buffer.read()
+at = 0
+for _ in range(2):
+    length = struct.unpack_from("<H", block, at)[0]
+    text, at = block[at + 2:at + 2 + 2 * length].decode("utf-16-le"), at + 2 + 2 * length
+print(text)')
+[ "$strings" = "Kelvaron Playable Screen Saver" ] || fail "string 1 is \"$strings\""
+versions=$(wrestool -x --raw -t 16 "$saver" | /usr/bin/python3 -c '
+import re, struct, sys
+info = sys.stdin.buffer.read()
+fixed = info.index(struct.pack("<I", 0xFEEF04BD))
+numbers = struct.unpack_from("<4I", info, fixed + 8)
+text = info.decode("utf-16-le", "replace")
+values = [re.search(name + "\0+([^\0]*)", text).group(1) for name in ("FileVersion", "ProductVersion", "CompanyName")]
+print(*["%d.%d.%d.%d" % (n >> 16, n & 0xFFFF, m >> 16, m & 0xFFFF) for n, m in (numbers[:2], numbers[2:])], *values)')
+[ "$versions" = "$version.0 $version.0 $version.0 $version.0 Quillon Creations" ] ||
+  fail "version resource \"$versions\", not $version.0 from Quillon Creations"
 [ $failed -eq 0 ] && echo "ok: $saver imports only$(echo " $imports" | tr '\n' ' ')"
 exit $failed

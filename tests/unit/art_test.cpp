@@ -1,14 +1,16 @@
-// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, stills and point maps agree, texts are grey
+// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "assets/bitmap_decoder.h"
+#include "assets/slide_show.h"
 #include "game/character.h"
 #include "game/character_tables.h"
 
@@ -151,44 +153,68 @@ INSTANTIATE_TEST_SUITE_P(Characters, AtlasTest, ::testing::Values(0, 1, 2),
                              return std::string(CHARACTERS[info.param].name);
                          });
 
-// Share of pixels that differ from the key colour in the top-left pixel.
-double SubjectShare(const Picture &p) {
+// Subject pixels (not the key colour) inside columns [x0, x1) and rows [y0, y1), clipped to the picture.
+int SubjectIn(const Picture &p, int x0, int y0, int x1, int y1) {
     int subject = 0;
-    for (int y = 0; y < p.height; y++)
-        for (int x = 0; x < p.width; x++) subject += !p.Is(x, y, p.At(0, 0));
-    return static_cast<double>(subject) / (p.width * p.height);
+    for (int y = std::max(y0, 0); y < std::min(y1, p.height); y++)
+        for (int x = std::max(x0, 0); x < std::min(x1, p.width); x++) subject += !p.Is(x, y, p.At(0, 0));
+    return subject;
 }
 
-TEST(PortraitArt, EachCharacterStandsOnTheKeyColour) {
+double SubjectShare(const Picture &p) {
+    return static_cast<double>(SubjectIn(p, 0, 0, p.width, p.height)) / (p.width * p.height);
+}
+
+TEST(PortraitArt, EachFigureStandsCentredInTheRowsOfOneSelectRow) {
+    // Drawn 160 px tall on a 120 px row pitch: only the middle 96 of 128 rows
+    // stay clear of the neighbours above and below.
     for (int id : {127, 128, 129}) {
         Picture p = Load(id);
-        ASSERT_GT(p.width, 0);
-        EXPECT_GT(SubjectShare(p), 0.15) << "bitmap " << id << " shows too little";
-        EXPECT_LT(SubjectShare(p), 0.8) << "bitmap " << id << " leaves no background";
+        ASSERT_TRUE(p.width == 64 && p.height == 128) << id;
+        EXPECT_EQ(SubjectIn(p, 0, 0, 64, 16) + SubjectIn(p, 0, 112, 64, 128), 0) << "bitmap " << id;
+        int top = 128, bottom = 0;
+        for (int y = 0; y < 128; y++)
+            if (SubjectIn(p, 0, y, 64, y + 1)) top = std::min(top, y), bottom = y;
+        EXPECT_GT(bottom - top, 80) << "bitmap " << id << ": the figure does not fill its row";
+        EXPECT_LE(std::abs(top + bottom - 127), 4) << "bitmap " << id << ": not centred on the highlight bar";
     }
 }
 
-// The slide show's stills and their point maps.
-const int STILLS[][2] = {
-    //still points
-    {121, 122}, {123, 124}, {116, 117}, {137, 138}, {141, 142}, {143, 144},
-    {125, 126}, {145, 146}, {147, 148}, {118, 119}, {155, 156}, {157, 158},
-    {134, 133}, {135, 136}, {149, 150}, {139, 140}, {151, 152}, {153, 154},
-};
+TEST(KeyColourArt, KeysAreDarkGreysSoFilteredEdgesReadAsOutline) {
+    std::vector<int> keyed = {101, 102, 109, 110, 114, 127, 128, 129};
+    for (const SlideRow &row : slideTable) keyed.push_back(int(row.colourBitmap & 0xFFFF));
+    for (int id : keyed) {
+        Picture p = Load(id);
+        ASSERT_GT(p.width, 0);
+        const uint8_t *k = p.At(0, 0);
+        const int high = std::max({k[0], k[1], k[2]}), low = std::min({k[0], k[1], k[2]});
+        EXPECT_TRUE(high <= 48 && high - low <= 24) << "bitmap " << id << " is keyed on a bright or saturated colour";
+    }
+}
 
-TEST(SlideShowArt, StillsShowASubjectOnTheKeyAndSparksLandOnIt) {
+TEST(SlideShowArt, StillsShowASubjectClearOfTheCaptionAndSparksLandOnIt) {
     const uint8_t red[3] = {255, 0, 0};
-    for (const auto &s : STILLS) {
-        Picture still = Load(s[0]), points = Load(s[1]);
-        ASSERT_TRUE(still.width > 0 && points.width == still.width && points.height == still.height) << s[0];
-        EXPECT_GT(SubjectShare(still), 0.03) << "still " << s[0] << " shows too little";
-        EXPECT_LT(SubjectShare(still), 0.9) << "still " << s[0] << " leaves no background";
+    for (const SlideRow &row : slideTable) {
+        const int id = int(row.colourBitmap & 0xFFFF), mapId = int(row.pointMapBitmap & 0xFFFF);
+        Picture still = Load(id), points = Load(mapId);
+        ASSERT_TRUE(still.width == row.width && still.height == row.height && points.width == still.width &&
+                    points.height == still.height)
+            << id;
+        EXPECT_GT(SubjectShare(still), 0.03) << "still " << id << " shows too little";
+        EXPECT_LT(SubjectShare(still), 0.9) << "still " << id << " leaves no background";
         int red_ = 0, offSubject = 0;
         for (int y = 0; y < still.height; y++)
             for (int x = 0; x < still.width; x++)
                 if (points.Is(x, y, red)) red_++, offSubject += still.Is(x, y, still.At(0, 0));
-        EXPECT_GT(red_, 0) << "point map " << s[1];
-        EXPECT_EQ(offSubject, 0) << "point map " << s[1] << " places sparks where still " << s[0] << " is transparent";
+        EXPECT_GT(red_, 0) << "point map " << mapId;
+        EXPECT_EQ(offSubject, 0) << "point map " << mapId << " places sparks where still " << id << " is transparent";
+        // The caption's letters are one backdrop unit (ten still pixels) square,
+        // the first centred on the caption's place; y runs up from the still's centre.
+        const int letters = std::min(int(std::strlen(row.caption)), FLYING_TEXT_LETTERS);
+        const int left = int(std::lround((row.captionX - 0.5f) * 10.0f)) + row.width / 2;
+        const int top = row.height / 2 - int(std::lround((row.captionY + 0.5f) * 10.0f));
+        EXPECT_EQ(SubjectIn(still, left, top, left + letters * 10, top + 10), 0)
+            << "the caption \"" << row.caption << "\" covers the subject of still " << id;
     }
 }
 
@@ -217,7 +243,7 @@ TEST(CrawlArt, StoriesAreGreyCentredLinesOfLegibleSize) {
             }
         }
         EXPECT_EQ(coloured, 0) << id;
-        EXPECT_GE(lines, 12) << id;
+        EXPECT_GE(lines, 14) << id;
         EXPECT_LE(lines, 20) << id;
         EXPECT_GE(shortest, 12) << id << ": letters too small to read as the plane tilts away";
         EXPECT_LE(tallest, 26) << id;

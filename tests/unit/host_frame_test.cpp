@@ -1,8 +1,9 @@
-// host_frame_test.cpp -- key presses and the frame's clock arithmetic, Escape included
+// host_frame_test.cpp -- key presses, the frame's clock arithmetic with Escape, and frame pacing
 #include <gtest/gtest.h>
 
 #include "common/frame_input.h"
 #include "host/clock_fake.h"
+#include "host/frame_pacing.h"
 #include "host/game_calls.h"
 #include "tests/support/game_driver.h"
 
@@ -42,5 +43,52 @@ TEST_F(GameTest, FrameClockMeasuresFromReadingToReadingAndEscapeSkipsFrames) {
         EXPECT_EQ(RunFrame(), frame.drawn) << frame.clock;
         EXPECT_EQ(frameInput.now, frame.now) << frame.clock;
         EXPECT_FLOAT_EQ(frameInput.dt, frame.dt) << frame.clock;
+    }
+}
+
+TEST(FramePacing, RefreshAndExtensionNames) {
+    EXPECT_DOUBLE_EQ(RefreshPeriod(0), 1.0 / 60);  // the hardware default
+    EXPECT_DOUBLE_EQ(RefreshPeriod(1), 1.0 / 60);
+    EXPECT_DOUBLE_EQ(RefreshPeriod(75), 1.0 / 75);
+    const char *list = "WGL_ARB_pixel_format WGL_EXT_swap_control_tear WGL_EXT_swap_control";
+    EXPECT_TRUE(ExtensionListed(list, "WGL_EXT_swap_control"));
+    EXPECT_FALSE(ExtensionListed("WGL_EXT_swap_control_tear", "WGL_EXT_swap_control"));
+    EXPECT_FALSE(ExtensionListed("XWGL_EXT_swap_control", "WGL_EXT_swap_control"));
+    EXPECT_FALSE(ExtensionListed(nullptr, "WGL_EXT_swap_control"));
+}
+
+TEST(FramePacing, WaitsOutTheFrameTimeAndMovesTheScheduleAfterALateFrame) {
+    const double period = 1.0 / 64;  // exact in binary: the expected milliseconds are exact too
+    FramePacer pacer;
+    StartPacing(pacer, period, false, 10.0);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.0), 0u);  // the first frame comes at once
+    FrameStarts(pacer, 10.0);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.005), 10u);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.015), 0u);  // less than a millisecond left
+    FrameStarts(pacer, 10.015);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.020), 11u);  // the schedule keeps its step
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 5.0), 0u);  // the clock went back: no stall ...
+    FrameStarts(pacer, 5.0);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 5.0), 15u);  // ... and the schedule follows it
+    FrameStarts(pacer, 10.5);  // a slow frame: the next one is due at once, the one after a frame later
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.5), 0u);
+    FrameStarts(pacer, 10.5);
+    EXPECT_EQ(MillisecondsBeforeFrame(pacer, 10.5), 15u);
+}
+
+TEST(FramePacing, ASwapIntervalThatLetsFramesRunFastGivesWayToWaiting) {
+    const double period = 1.0 / 64;
+    for (double step : {period, period / 4}) {
+        FramePacer pacer;
+        StartPacing(pacer, period, true, 0.0);
+        double time = 0.0;
+        for (int frame = 0; frame <= 2 * SWAP_CHECK_FRAMES && !pacer.waitForFrames; ++frame, time += step) {
+            EXPECT_EQ(MillisecondsBeforeFrame(pacer, time), 0u);  // the swap paces while it is trusted
+            FrameStarts(pacer, time);
+        }
+        EXPECT_EQ(pacer.waitForFrames, step < period) << step;
+        if (pacer.waitForFrames) {
+            EXPECT_EQ(MillisecondsBeforeFrame(pacer, time - step), 15u);
+        }
     }
 }

@@ -1,7 +1,9 @@
 # host_test.py -- the saver host under Wine: switches and exit codes, the full-screen window and what
-# closes it, the single instance, the preview inside a host window, the settings store on the registry.
+# closes it, the single instance, the preview inside a host window, the settings store on the registry,
+# and frame pacing (processor time, input during the wait for a frame).
 import subprocess
 import sys
+import time
 import unittest
 
 import wine_harness as wh
@@ -113,7 +115,7 @@ class Preview(unittest.TestCase):
                          ("Preview", 0, 0, 320, 240))
         drawing = wh.poll(lambda: wine.children(preview.hwnd), "the OpenGL window in the preview")
         self.assertEqual((drawing[0].class_name, drawing[0].right, drawing[0].bottom), ("OpenGL Window", 320, 240))
-        # Frames run back to back: the saver keeps using processor time. (Wine shows
+        # Frames keep coming, paced: the saver keeps using processor time. (Wine shows
         # an OpenGL child of another process's window offscreen only, so the
         # picture itself cannot be read back from the screen here.)
         start = wh.cpu_seconds(saver)
@@ -132,6 +134,29 @@ class Preview(unittest.TestCase):
         wine.post(host_window, 0x0010)  # WM_CLOSE: the host destroys its window and the preview with it
         self.assertEqual(wine.wait_exit(saver), 0)
         self.assertEqual(wine.wait_exit(host), 0)
+
+
+class Pacing(unittest.TestCase):
+    def tearDown(self):
+        wine.stop_all()
+
+    def test_the_full_screen_saver_takes_at_most_nine_processor_seconds_in_twenty(self):
+        wine.move_mouse(500, 400)
+        saver = wine.start(SAVER, "/s")
+        wine.wait_window(SAVER_CLASS, "Screen Saver")
+        start, used = time.monotonic(), wh.cpu_seconds(saver)
+        wh.poll(lambda: not wine.running(saver) or time.monotonic() - start >= 20, "20 s of the saver", timeout=40)
+        self.assertTrue(wine.running(saver))
+        used = wh.cpu_seconds(saver) - used
+        print("saver at 1024x768: %.1f processor seconds in %.1f s" % (used, time.monotonic() - start))
+        self.assertLessEqual(used, 9.0)
+
+    def test_a_key_pressed_while_waiting_for_a_frame_reaches_the_next_frame(self):
+        code, out = wine.run(wh.program("pacing_probe.exe"), 40)
+        result = dict(field.split("=") for field in out.split())
+        self.assertEqual((code, result["inputs"], result["missed"]), (0, "40", "0"), out)
+        # Most inputs came while the next frame was not yet due (a loaded machine may delay a few).
+        self.assertGreaterEqual(int(result["during_wait"]), 20, out)
 
 
 class SettingsMode(unittest.TestCase):

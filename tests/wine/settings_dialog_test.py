@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 # settings_dialog_test.py -- drives the settings dialog under Wine: texts, check boxes, OK and Cancel,
-# the score submission with its refusal and page, and the unresolvable host.
+# the score submission with its refusal and page, the unresolvable host, and the submission
+# reaching kvrn_scored end to end.
 #
 # Runs in its own network namespace (ctest starts it under "unshare --net"), so
 # the capture server owns port 80 of a private loopback and nothing leaves the
 # machine. Every run gets a fresh Wine prefix and its own Xvfb display (wine_harness).
 # Waiting is always polling with generous limits.
 import argparse
+import http.client
+import json
 import os
 import socket
 import subprocess
@@ -241,8 +244,36 @@ def scenario_dns(wine):
     assert_that(wine.settings() is None, "a failed submission wrote the registry")
 
 
+def scenario_scored(wine):
+    """The submit button reaches kvrn_scored on port 80; the score, name in UTF-8, is then in hiscores.json."""
+    server = subprocess.Popen([wine.args.scored, "--port", "80", "--bind", "127.0.0.1",
+                               "--db", os.path.join(wine.root, "scores.db")], stdout=subprocess.DEVNULL)
+
+    def stored():
+        connection = http.client.HTTPConnection("127.0.0.1", 80, timeout=WAIT_SECONDS)
+        try:
+            connection.request("GET", "/kvrn/hiscores.json")
+            return [(row["name"], row["score"], row["character"]) for row in json.load(connection.getresponse())]
+        except OSError:
+            return None  # not listening yet
+        finally:
+            connection.close()
+
+    try:
+        wait_until("kvrn_scored listening, with no scores", lambda: stored() == [])
+        wine.seed(4321, "Zo\u00eb", 1, 0)
+        process = open_dialog(wine, wine.args.saver, "/c")
+        wine.click_control(TITLE, 1002)
+        wait_until("the score on the server", lambda: stored() == [("Zo\u00eb", 4321, 1)])
+        wait_until("the page opened", lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"])
+        end_dialog(wine, process, 2)
+    finally:
+        server.terminate()
+        server.wait(WAIT_SECONDS)
+
+
 SCENARIOS = {"shows": scenario_shows, "ok_cancel": scenario_ok_cancel, "submit": scenario_submit,
-             "dns": scenario_dns}
+             "dns": scenario_dns, "scored": scenario_scored}
 
 
 def main():
@@ -251,6 +282,7 @@ def main():
     parser.add_argument("--saver", required=True)
     parser.add_argument("--probe", required=True)
     parser.add_argument("--unresolvable", required=True)
+    parser.add_argument("--scored")
     args = parser.parse_args()
     subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
     try:

@@ -12,6 +12,7 @@
 #       assert wine.wait_exit(saver) == 0     # signed exit code (-1, not 255)
 #       code, out = wine.run(wh.program("window_probe.exe"), "foreground")
 #       values = wine.reg_query(r"HKCU\Software\QuillonCreations\KVRNPSS")       # {name: (type, text)}
+#       assert wine.msiexec("/i", wh.built_file("KVRN_MSI_64"), "/qn") == 0
 #
 # Nothing waits by a fixed sleep: `poll(condition, what, timeout)` retries until the
 # condition holds and fails with `what` after a generous limit. Every session gets its
@@ -20,7 +21,8 @@
 # folder, one pristine prefix is made there once and each session gets a linked copy
 # (registry files copied), which turns ~13 s of prefix creation into well under one.
 # Environment read here: KVRN_SAVER_64 (the x86_64 saver), KVRN_TEST_PROGRAMS (the
-# folder of the helper programs from tests/wine/programs), KVRN_WINE_CACHE (optional).
+# folder of the helper programs from tests/wine/programs), KVRN_WINE_CACHE (optional),
+# KVRN_MSI_64 and KVRN_MSI_32 (the installers), KVRN_VERSION (the project's version).
 
 import fcntl
 import os
@@ -54,16 +56,21 @@ def poll(condition, what, timeout=DEFAULT_TIMEOUT, interval=0.05):
         interval = min(interval * 1.5, 0.5)
 
 
-def saver_path():
-    path = os.environ.get("KVRN_SAVER_64", "")
+def built_file(variable):
+    """A file of the build that the environment variable names."""
+    path = os.environ.get(variable, "")
     if not os.path.isfile(path):
-        raise HarnessError("KVRN_SAVER_64 does not name the x86_64 saver: %r" % path)
+        raise HarnessError("%s does not name a built file: %r" % (variable, path))
     return path
+
+
+def saver_path():
+    return built_file("KVRN_SAVER_64")
 
 
 def program(name):
     """Path of a helper program built from tests/wine/programs."""
-    path = os.path.join(os.environ.get("KVRN_TEST_PROGRAMS", ""), name)
+    path = os.path.abspath(os.path.join(os.environ.get("KVRN_TEST_PROGRAMS", ""), name))
     if not os.path.isfile(path):
         raise HarnessError("helper program missing: %s (set KVRN_TEST_PROGRAMS)" % path)
     return path
@@ -230,7 +237,7 @@ class WineSession:
         return target
 
     def _command(self, exe, args):
-        if not os.path.isabs(exe):
+        if not os.path.isabs(exe) and not re.match(r"^[A-Za-z]:\\", exe):  # a Windows path stays as it is
             exe = os.path.join(self.install_dir, exe)
         return [WINE, exe] + [str(a) for a in args]
 
@@ -272,6 +279,15 @@ class WineSession:
     @staticmethod
     def running(process):
         return process.poll() is None
+
+    def msiexec(self, *args, timeout=300):
+        """Runs Wine's msiexec (packages by their Windows paths, e.g. under C:\\kvrn); returns its exit code."""
+        return subprocess.run([WINE, "msiexec"] + [str(a) for a in args], env=self.env(), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, cwd=self.install_dir, timeout=timeout).returncode
+
+    def linux_path(self, windows_path):
+        return subprocess.run([WINE, "winepath", "-u", windows_path], env=self.env(), stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL).stdout.decode().strip()
 
     def reg(self, *args):
         return subprocess.run([WINE, "reg"] + list(args), env=self.env(), stdout=subprocess.PIPE,

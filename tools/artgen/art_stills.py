@@ -33,7 +33,7 @@ OONA = dict(fur=(170, 134, 98), skin=(112, 86, 72), muzzle=(152, 122, 102), armo
             trim=(200, 168, 96), sash=(226, 216, 196), helmet=False)
 BREKKO = dict(fur=(96, 68, 50), skin=(62, 48, 42), muzzle=(92, 72, 60), armour=(96, 66, 40),
               trim=(82, 80, 86), sash=(44, 64, 116), helmet=True)
-SENATOR = dict(fur=(156, 150, 144), skin=(86, 74, 72), muzzle=(122, 110, 102), armour=(96, 44, 100),
+SENATOR = dict(fur=(156, 150, 144), skin=(86, 74, 72), muzzle=(122, 110, 102), armour=(112, 36, 40),
                trim=(210, 174, 84), sash=(210, 174, 84), helmet=False)
 SKERRY = dict(coat=(116, 42, 36), coat_dark=(82, 32, 28), harness=(66, 46, 30), boot=(52, 38, 28),
               skin=(198, 150, 116), hair=(104, 86, 70), badge=GOLD, beard=True)
@@ -169,8 +169,33 @@ def presents(c):
     c.paint_mask(mask, dict(col=GOLD, gloss=True, shade=0.8, grain=0), blur_r=2.0)
 
 
+class Placed:
+    """A canvas seen through a scale and shift: a drawing made for one frame, placed in another."""
+
+    def __init__(self, canvas, scale, dx, dy):
+        self.canvas, self.fn = canvas, paint.affine(scale=scale, dx=dx, dy=dy)
+
+    def paint(self, s):
+        self.canvas.paint(paint.transform_shapes([s], self.fn)[0])
+
+    def paint_all(self, shapes):
+        for s in shapes:
+            self.paint(s)
+
+    def begin_group(self):
+        self.canvas.begin_group()
+
+    def end_group(self):
+        self.canvas.end_group()
+
+
 def emblem(c):
-    # The game's emblem: the tower at night inside a bronze ring.
+    # The game's emblem, shrunk into the rows above its caption, which runs along the foot of the picture.
+    _emblem(Placed(c, 0.88, 64 - 0.88 * 64, 2 - 0.88 * 4))
+
+
+def _emblem(c):
+    # The tower at night inside a bronze ring, over a red ribbon.
     cx, cy = 64, 62
     c.paint_all([
         ellipse(cx, cy, 58, 58, (150, 110, 56), gloss=True, ink=1.0),
@@ -220,7 +245,7 @@ POSE_THREAT = [0.0, 0.0, 4.0, 150.0, -30.0, 130.0, -40.0, -8.0, 6.0, 12.0, -8.0]
 
 
 def iselle_full(c):
-    standing(c, "heroine", POSE_WAVE, (4, 6, 120, 246))
+    standing(c, "heroine", POSE_WAVE, (4, 16, 120, 238))
 
 
 def iselle_close(c):
@@ -241,32 +266,36 @@ def iselle_apes(c):
 
 
 def in_cage(char, pose):
+    # Hung low enough that the caption passes above the cage's hook.
     def painter(c):
-        standing(c, char, pose, (22, 48, 84, 180))
-        cage(c, 12, 44, 116, 234)
+        standing(c, char, pose, (22, 64, 84, 180))
+        cage(c, 12, 60, 116, 250)
     return painter
 
 
 def cade_close(c):
     pose = [0.0, 0.0, 4.0, 10.0, 0.0, 20.0, 30.0, 0, 0, 0, 0]
-    bust(c, "captain", pose, 5.6, 6, 122)
+    bust(c, "captain", pose, 5.2, 28, 122)
 
 
 def cade_and_iselle(c):
-    standing(c, "captain", [0.0, 0.0, 6.0, 8.0, 4.0, 50.0, 60.0, -4.0, 2.0, 8.0, -6.0], (20, 10, 120, 240))
-    standing(c, "heroine", [0.0, 0.0, 6.0, 10.0, 12.0, 40.0, 60.0, -6.0, 6.0, 10.0, -8.0], (116, 38, 116, 212),
+    # Side by side on the left; the caption runs out of the picture to their right.
+    standing(c, "captain", [0.0, 0.0, 6.0, 8.0, 4.0, 50.0, 60.0, -4.0, 2.0, 8.0, -6.0], (4, 14, 104, 240))
+    standing(c, "heroine", [0.0, 0.0, 6.0, 10.0, 12.0, 40.0, 60.0, -6.0, 6.0, 10.0, -8.0], (84, 42, 76, 212),
              mirror=True)
 
 
 def vashk_full(c):
-    standing(c, "general", POSE_STAND["general"], (2, 4, 124, 248))
+    # Standing on his name: the caption runs under his feet.
+    standing(c, "general", POSE_STAND["general"], (2, 2, 124, 196))
 
 
 def vashk_vs_cade(c):
     # Two heads face each other across a flash.
-    c.paint_all(_flash(128, 62, 22))
+    # The general looms; the captain looks up at him from below the caption.
+    c.paint_all(_flash(132, 70, 22))
     bust(c, "general", figures.REST, 2.4, 4, 62)
-    bust(c, "captain", figures.REST, 4.0, 8, 196, mirror=True)
+    bust(c, "captain", [0.0, 0.0, 8.0, 0, 0, 0, 0, 0, 0, 0, 0], 3.0, 56, 200, mirror=True)
 
 
 def _flash(cx, cy, r):
@@ -279,8 +308,9 @@ def _flash(cx, cy, r):
 
 
 def vashk_lift(c):
-    standing(c, "general", POSE_LIFT, (2, 60, 124, 194))
-    barrel(c, 60, 40, 34, 24)
+    # Right of centre, so the caption beside his chest stays clear of the raised arm.
+    standing(c, "general", POSE_LIFT, (24, 60, 102, 194))
+    barrel(c, 82, 40, 34, 24)
 
 
 def ape_figure(tone, pose):
@@ -291,7 +321,7 @@ def ape_figure(tone, pose):
 
 def skerry(c):
     # The slave trader, chest up, with his whip uncoiling across the picture.
-    bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 6, 64, tone=SKERRY)
+    bust(c, "captain", [0.0, 0.0, -4.0, 10.0, 0.0, 60.0, 80.0, 0, 0, 0, 0], 3.4, 16, 64, tone=SKERRY)
     whip = [(118, 86), (150, 58), (186, 46), (222, 56), (244, 82), (232, 104), (206, 100), (196, 90)]
     c.paint(stroke(whip, lambda t: 6.0 - 4.8 * t, (102, 66, 38), ink=0.6))
     c.paint(capsule(102, 98, 122, 80, 4.2, 4.2, (60, 40, 28), ink=0.7, gloss=True))
@@ -351,10 +381,12 @@ def kelvaron(c):
         py = cy + x * math.sin(tilt) + y * math.cos(tilt)
         if math.sin(a) >= 0 or math.hypot(px - cx, py - cy) > r + 1:
             c.paint(ellipse(px, py, 0.9, 0.9, (240, 222, 186), flat=True))
-    c.paint(ellipse(26, 34, 12, 12, (180, 186, 198), shade=1.8, soft=2.0, ink=0.6))
-    c.paint(ellipse(29, 31, 3.2, 2.6, (132, 138, 152), clip=True, shade=0.5))
-    c.paint(ellipse(21, 39, 2.4, 2.0, (132, 138, 152), clip=True, shade=0.5))
-    c.paint(dict(ellipse(32, 40, 12.5, 12.5, (10, 12, 30)), darken=0.7, feather=2.0))
+    # The larger moon sits below the caption, left of the ring's raised end.
+    mx, my = 30, 62
+    c.paint(ellipse(mx, my, 12, 12, (180, 186, 198), shade=1.8, soft=2.0, ink=0.6))
+    c.paint(ellipse(mx + 3, my - 3, 3.2, 2.6, (132, 138, 152), clip=True, shade=0.5))
+    c.paint(ellipse(mx - 5, my + 5, 2.4, 2.0, (132, 138, 152), clip=True, shade=0.5))
+    c.paint(dict(ellipse(mx + 6, my + 6, 12.5, 12.5, (10, 12, 30)), darken=0.7, feather=2.0))
     c.paint(ellipse(104, 228, 6, 6, (156, 124, 102), shade=1.6, ink=0.5))
 
 

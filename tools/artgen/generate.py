@@ -27,7 +27,7 @@
 #     ICON = function
 # returning a list of three RGBA images of 16, 32 and 48 pixels.
 # Modules are imported in name order; a later module's picture replaces an
-# earlier one's, and every art_*.py replaces the placeholders and the
+# earlier one's, and every art_*.py replaces the
 # pictures drawn by this tool's own modules (OWN_MODULES). This script does
 # all the encoding (palette, RLE, file layout); art modules only draw.
 

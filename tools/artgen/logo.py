@@ -6,7 +6,8 @@
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
-KEY_COLOUR = (255, 0, 255)
+# A deeper tone of the outline, so that filtering at the letters' edge reads as more outline.
+KEY_COLOUR = (20, 14, 10)
 FONT_PATH = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"
 WIDTH, HEIGHT = 256, 32
 OUTLINE = (43, 30, 20)

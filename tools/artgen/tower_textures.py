@@ -8,7 +8,8 @@ import random
 
 from PIL import Image
 
-KEY_COLOUR = (255, 0, 255)
+# The cage's gaps: a deep iron shadow, so that filtering at a bar's edge darkens it like an outline.
+KEY_COLOUR = (22, 24, 28)
 SANDSTONE_LIGHT = (201, 163, 107)
 SANDSTONE_DARK = (138, 106, 63)
 MORTAR = (74, 56, 38)

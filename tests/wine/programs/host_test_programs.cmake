@@ -23,3 +23,15 @@ foreach(program window_probe preview_host settings_probe test_password_cpl)
     LIBRARY_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR})
 endforeach()
 target_link_libraries(settings_probe PRIVATE advapi32 user32)
+
+# The OpenGL window's procedure and the frame pacing, around a stand-in frame.
+add_executable(pacing_probe ${KVRN_HOST_PROGRAM_SOURCES}/pacing_probe.cpp
+  ${CMAKE_SOURCE_DIR}/host/gl_window_win32.cpp
+  ${CMAKE_SOURCE_DIR}/host/frame_pacing.cpp
+  ${CMAKE_SOURCE_DIR}/host/frame_pacing_win32.cpp
+  ${CMAKE_SOURCE_DIR}/host/keyboard.cpp
+  ${CMAKE_SOURCE_DIR}/common/frame_input.cpp)
+kvrn_common_settings(pacing_probe)
+target_link_options(pacing_probe PRIVATE -static -static-libgcc -static-libstdc++)
+set_target_properties(pacing_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR})
+target_link_libraries(pacing_probe PRIVATE opengl32 gdi32 user32 winmm)

@@ -1,0 +1,185 @@
+// server_test.cpp -- the score server's parts: submission checks, code page, escaping, rate limit, SQLite store
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include "server/escaping.h"
+#include "server/rate_limit.h"
+#include "server/score_pages.h"
+#include "server/score_service.h"
+#include "server/score_store.h"
+#include "server/submission_query.h"
+#include "server/windows1252.h"
+
+namespace {
+
+#define TEN_E_ACUTE "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+
+struct QueryCase {
+    const char *query;
+    const char *reasonStart;  // "" when valid
+    const char *name;         // UTF-8, when valid
+    int32_t score;
+    int32_t character;
+};
+
+const QueryCase QUERY_CASES[] = {
+    // query                                              reason starts   name            score       ch
+    {"name=ZED&score=1250&ch=2",                          "",             "ZED",          1250,       2},
+    {"name=A&score=0&ch=0",                               "",             "A",            0,          0},
+    {"name=ABCDEFGHIJ&score=2147483647&ch=1",             "",             "ABCDEFGHIJ",   2147483647, 1},
+    {"ch=1&score=7&extra=x&name=Zo%EB+%80",               "",             "Zo\xC3\xAB \xE2\x82\xAC", 7, 1},
+    {"name=%E9%E9%E9%E9%E9%E9%E9%E9%E9%E9&score=1&ch=0",  "",             TEN_E_ACUTE,    1,          0},
+    {"name=%27%3BDROP--&score=1&ch=0",                    "",             "';DROP--",     1,          0},
+    {"name=A&score=-1&ch=0",                              "score",        "",             0,          0},
+    {"name=A&score=2147483648&ch=0",                      "score",        "",             0,          0},
+    {"name=A&score=99999999999999999999&ch=0",            "score",        "",             0,          0},
+    {"name=A&score=&ch=0",                                "score",        "",             0,          0},
+    {"name=A&score=1&ch=-1",                              "ch",           "",             0,          0},
+    {"name=A&score=1&ch=3",                               "ch",           "",             0,          0},
+    {"name=A&score=1&ch=01",                              "ch",           "",             0,          0},
+    {"name=&score=1&ch=0",                                "name",         "",             0,          0},
+    {"name=ABCDEFGHIJK&score=1&ch=0",                     "name",         "",             0,          0},
+    {"name=A%0AB&score=1&ch=0",                           "name",         "",             0,          0},
+    {"name=A%1F&score=1&ch=0",                            "name",         "",             0,          0},
+    {"name=A%7F&score=1&ch=0",                            "name",         "",             0,          0},
+    {"name=A%81&score=1&ch=0",                            "name",         "",             0,          0},
+    {"name=A%00&score=1&ch=0",                            "name",         "",             0,          0},
+    {"name=A%G1&score=1&ch=0",                            "the query",    "",             0,          0},
+    {"name=A%4&score=1&ch=0",                             "the query",    "",             0,          0},
+    {"score=1&ch=0&name=A%",                              "the query",    "",             0,          0},
+    {"score=1&ch=0",                                      "name",         "",             0,          0},
+    {"name=A&name=B&score=1&ch=0",                        "name",         "",             0,          0},
+};
+
+TEST(ServerQuery, SubmissionsAreCheckedAtEveryBoundaryAndNamesDecodedFromTheSaversCodePage) {
+    for (const QueryCase &c : QUERY_CASES) {
+        Submission submission{"unset", -5, -5};
+        const std::string reason = ParseSubmission(c.query, submission);
+        EXPECT_EQ(reason.substr(0, std::string(c.reasonStart).size()), c.reasonStart) << c.query << ": " << reason;
+        if (c.reasonStart[0] == '\0') {
+            EXPECT_EQ(reason, "") << c.query;
+            EXPECT_EQ(submission.name, c.name) << c.query;
+            EXPECT_EQ(submission.score, c.score) << c.query;
+            EXPECT_EQ(submission.character, c.character) << c.query;
+        } else {
+            EXPECT_NE(reason, "") << c.query;
+        }
+    }
+}
+
+TEST(ServerText, Windows1252BecomesUtf8AndMarkupIsEscapedForPageJsonAndLog) {
+    const std::pair<const char *, const char *> codePage[] = {
+        {"\xE9", "\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"\xFC", "\xC3\xBC"}, {"\x9F", "\xC5\xB8"}, {"a~", "a~"},
+    };
+    for (const auto &c : codePage) EXPECT_EQ(Windows1252ToUtf8(c.first), c.second) << c.first;
+
+    EXPECT_EQ(HtmlEscape("<b a=\"1\" b='2'>&</b>"), "&lt;b a=&quot;1&quot; b=&#39;2&#39;&gt;&amp;&lt;/b&gt;");
+    EXPECT_EQ(JsonString("a\"\\\n</script>&"), "\"a\\\"\\\\\\u000a\\u003c/script\\u003e\\u0026\"");
+    EXPECT_EQ(LogText("a\r\nb\\\xE9"), "a\\x0D\\x0Ab\\x5C\\xE9");
+}
+
+TEST(ServerPages, JsonAndPageShowEachRowWithItsCharacterAndEscapedName) {
+    const std::vector<ScoreRow> rows = {{"ZED", 1250, 2, 1796551200}, {"<i>x", 5, 0, 0}};
+    EXPECT_EQ(ScoreJson(rows), "[{\"rank\":1,\"name\":\"ZED\",\"score\":1250,\"character\":2,\"time\":"
+                               "\"2026-12-06T10:00:00Z\"},{\"rank\":2,\"name\":\"\\u003ci\\u003ex\",\"score\":5,"
+                               "\"character\":0,\"time\":\"1970-01-01T00:00:00Z\"}]");
+    const std::string page = ScorePageHtml(rows);
+    EXPECT_NE(page.find(">1</span></td><td class=\"name\">ZED</td><td class=\"score\">1250</td><td>General Vashk, evil "
+                        "Ape</td><td class=\"date\">2026-12-06</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td class=\"name\">&lt;i&gt;x</td><td class=\"score\">5</td><td>Capt. Cade Morrow</td>"),
+              std::string::npos);
+    EXPECT_EQ(page.find("<i>"), std::string::npos);
+}
+
+TEST(ServerRateLimit, AnAddressGetsItsShareEachMinuteAndOthersAreNotCharged) {
+    RateLimiter limiter;
+    limiter.perMinute = 2;
+    const struct {
+        const char *address;
+        int64_t ms;
+        bool allowed;
+    } steps[] = {
+        {"a", 1000, true},  {"a", 2000, true},  {"a", 3000, false}, {"b", 3000, true},
+        {"a", 60999, false}, {"a", 61000, true}, {"a", 61500, false}, {"a", 62000, true},
+    };
+    for (const auto &step : steps)
+        EXPECT_EQ(AllowSubmission(limiter, step.address, step.ms), step.allowed) << step.address << " " << step.ms;
+    EXPECT_EQ(limiter.recent.count("b"), 1u);
+    AllowSubmission(limiter, "c", 200000);  // a minute after b's last: b is swept out
+    EXPECT_EQ(limiter.recent.count("b"), 0u);
+}
+
+TEST(ServerRateLimit, AProxyOnThisMachineNamesTheClientOthersCannot) {
+    httplib::Request request;
+    request.remote_addr = "127.0.0.1";
+    EXPECT_EQ(ClientAddress(request), "127.0.0.1");
+    request.headers.emplace("X-Forwarded-For", "10.9.9.9, 203.0.113.7 ");
+    EXPECT_EQ(ClientAddress(request), "203.0.113.7");
+    request.remote_addr = "198.51.100.2";
+    EXPECT_EQ(ClientAddress(request), "198.51.100.2");
+}
+
+class ServerStore : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(OpenScoreStore(store, path, error)) << error; }
+    void TearDown() override {
+        CloseScoreStore(store);
+        for (const char *suffix : {"", "-wal", "-shm"}) unlink((path + suffix).c_str());
+    }
+    void Add(const char *name, int32_t score, int64_t time) {
+        ASSERT_TRUE(AddScore(store, {name, score, 1}, time, ""));
+    }
+    std::string Best(int limit = 10) {  // "name:score@time " per row
+        std::vector<ScoreRow> rows;
+        EXPECT_TRUE(BestScores(store, limit, rows));
+        std::string text;
+        for (const ScoreRow &r : rows)
+            text += r.name + ":" + std::to_string(r.score) + "@" + std::to_string(r.time) + " ";
+        return text;
+    }
+    void Exec(const char *sql) { ASSERT_EQ(sqlite3_exec(store.db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql; }
+    ScoreStore store;
+    const std::string path = "/tmp/kvrn-store-test-" + std::to_string(getpid()) + ".db";
+    std::string error;
+};
+
+TEST_F(ServerStore, KeepsTheBestScoreOfEachNameEarliestFirstOnTies) {
+    Add("ann", 50, 1);
+    Add("bob", 70, 2);
+    Add("ann", 40, 3);  // lower: ann keeps 50
+    Add("cid", 70, 4);  // ties bob, later
+    Add("ann", 50, 5);  // ties ann's own, later: the first stays
+    Add("Ann", 90, 6);  // another name
+    EXPECT_EQ(Best(), "Ann:90@6 bob:70@2 cid:70@4 ann:50@1 ");
+    EXPECT_EQ(Best(2), "Ann:90@6 bob:70@2 ");
+    Exec("DELETE FROM scores WHERE name = 'bob'");  // a cheat taken out by hand
+    Exec("DELETE FROM scores WHERE name = 'ann' AND time = 1");
+    EXPECT_EQ(Best(), "Ann:90@6 cid:70@4 ann:50@5 ");
+}
+
+TEST_F(ServerStore, StoresSqlTextLiterallyAndKeepsEveryScoreAcrossARestart) {
+    const char *hostile = "x'); DROP TABLE scores; --";
+    Add(hostile, 3, 1);
+    Add("\"%s\\", 2, 1);
+    CloseScoreStore(store);
+    ASSERT_TRUE(OpenScoreStore(store, path, error)) << error;
+    EXPECT_EQ(Best(), std::string(hostile) + ":3@1 \"%s\\:2@1 ");
+}
+
+TEST_F(ServerStore, RefusesADatabaseOfANewerSchemaOrOfAnotherProgram) {
+    Exec("PRAGMA user_version = 2");
+    CloseScoreStore(store);
+    EXPECT_FALSE(OpenScoreStore(store, path, error));
+    EXPECT_NE(error.find("schema version 2"), std::string::npos) << error;
+
+    for (const char *suffix : {"", "-wal", "-shm"}) unlink((path + suffix).c_str());
+    sqlite3 *other = nullptr;
+    sqlite3_open(path.c_str(), &other);
+    sqlite3_exec(other, "CREATE TABLE notes(text)", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_FALSE(OpenScoreStore(store, path, error));
+}
+
+}  // namespace
