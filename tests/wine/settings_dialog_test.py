@@ -260,12 +260,12 @@ def scenario_scored(wine):
             connection.close()
 
     try:
-        wait_until("kvrn_scored listening, with no scores", lambda: stored() == [])
+        wh.poll(lambda: stored() == [], "kvrn_scored listening, with no scores", WAIT_SECONDS)
         wine.seed(4321, "Zo\u00eb", 1, 0)
         process = open_dialog(wine, wine.args.saver, "/c")
         wine.click_control(TITLE, 1002)
-        wait_until("the score on the server", lambda: stored() == [("Zo\u00eb", 4321, 1)])
-        wait_until("the page opened", lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"])
+        wh.poll(lambda: stored() == [("Zo\u00eb", 4321, 1)], "the score on the server", WAIT_SECONDS)
+        wh.poll(lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"], "the page opened", WAIT_SECONDS)
         end_dialog(wine, process, 2)
     finally:
         server.terminate()
