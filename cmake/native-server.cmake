@@ -30,6 +30,6 @@ set(KVRN_SCORED_OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/test-output/scored)
 foreach(scenario saver_and_rate load_restart browser)
   add_test(NAME scored_${scenario}
     COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/server/scored_test.py ${scenario}
-      --scored $<TARGET_FILE:kvrn_scored> --out ${KVRN_SCORED_OUTPUT})
+      $<TARGET_FILE:kvrn_scored> ${KVRN_SCORED_OUTPUT})
   set_tests_properties(scored_${scenario} PROPERTIES TIMEOUT 300 ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
 endforeach()

@@ -3,7 +3,6 @@
 # many clients, random queries and a restart, and the high-score page in headless Chromium.
 #
 # Each scenario starts its own server on a fresh database; nothing waits by a fixed sleep.
-import argparse
 import http.client
 import json
 import os
@@ -12,6 +11,7 @@ import signal
 import socket
 import sqlite3
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -38,8 +38,8 @@ def wait_until(what, probe):
 class Server:
     """kvrn_scored on 127.0.0.1 at a port the system picks; its log is drained into lines."""
 
-    def __init__(self, args, db, *options):
-        self.process = subprocess.Popen([args.scored, "--port", "0", "--bind", "127.0.0.1", "--db", db] +
+    def __init__(self, scored, db, *options):
+        self.process = subprocess.Popen([scored, "--port", "0", "--bind", "127.0.0.1", "--db", db] +
                                         list(options), stdout=subprocess.PIPE, text=True, encoding="latin-1")
         STARTED.append(self.process)
         first = self.process.stdout.readline()
@@ -71,11 +71,11 @@ class Server:
         assert "stopped by" in self.log[-1], "last log line %r" % self.log[-1]
 
 
-def scenario_saver_and_rate(args, db):
+def scenario_saver_and_rate(scored, out, db):
     """The saver's three sends and an immediate close, no answer read: stored, the name in UTF-8. A HEAD stores
     nothing; beyond --rate submissions a minute from one address: 429. A second server on the port fails."""
-    server = Server(args, db, "--rate", "3")
-    second = subprocess.run([args.scored, "--port", str(server.port), "--bind", "127.0.0.1", "--db", db + "2"],
+    server = Server(scored, db, "--rate", "3")
+    second = subprocess.run([scored, "--port", str(server.port), "--bind", "127.0.0.1", "--db", db + "2"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=WAIT_SECONDS)
     assert second.returncode == 1, "a second server on the same port did not fail"
     client = socket.create_connection(("127.0.0.1", server.port))
@@ -91,10 +91,10 @@ def scenario_saver_and_rate(args, db):
     assert any("/kvrn/addscore.php?name=Zo%EB&score=1250&ch=2 200" in line for line in server.log), "request log"
 
 
-def scenario_load_restart(args, db):
+def scenario_load_restart(scored, out, db):
     """1,000 submissions from 20 clients at once, all answered 200; then 10,000 random query strings, each
     answered 200 or 400; exactly the accepted ones stored (in WAL mode), and all kept across a restart."""
-    server = Server(args, db, "--rate", "1000000")
+    server = Server(scored, db, "--rate", "1000000")
     statuses = []
 
     def client(number):
@@ -123,24 +123,24 @@ def scenario_load_restart(args, db):
         accepted += number % 10 != 0 and status == 200
     assert answers == {200, 400}, "answers %r" % answers
     server.stop()
-    Server(args, db).stop()  # a restart on the same file
+    Server(scored, db).stop()  # a restart on the same file
     store = sqlite3.connect(db)
     assert store.execute("PRAGMA journal_mode").fetchone()[0] == "wal", "not in WAL mode"
     stored = store.execute("SELECT count(*) FROM scores").fetchone()[0]
     assert stored == accepted, "stored %d, accepted %d" % (stored, accepted)
 
 
-def scenario_browser(args, db):
+def scenario_browser(scored, out, db):
     """Headless Chromium shows a hostile stored name as text; a screenshot of the page goes to the output."""
-    server = Server(args, db)
+    server = Server(scored, db)
     for name, score, ch in (("ZED", 1250, 2), ("Zo%EB", 980, 1), ("Morrow", 730, 0), ("%C9lise", 415, 1)):
         assert server.submit(name, score, ch) == 200, "submission of " + name
     with sqlite3.connect(db, timeout=WAIT_SECONDS) as store:  # too long for a submission: written by hand
         store.execute("INSERT INTO scores(name, score, ch, time, client) VALUES (?, 2000, 0, 1796551200, '')",
                       (HOSTILE,))
     url = "http://127.0.0.1:%d/kvrn/hiscores.php" % server.port
-    os.makedirs(args.out, exist_ok=True)
-    shot = os.path.join(args.out, "hiscores.png")
+    os.makedirs(out, exist_ok=True)
+    shot = os.path.join(out, "hiscores.png")
     if os.path.exists(shot):
         os.unlink(shot)
     with tempfile.TemporaryDirectory() as profile:
@@ -159,21 +159,11 @@ def scenario_browser(args, db):
         assert cells in dom, "no row %r in %r" % (cells, dom)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("scenario", choices=[n[9:] for n in globals() if n.startswith("scenario_")])
-    parser.add_argument("--scored", required=True)
-    parser.add_argument("--out", required=True)
-    args = parser.parse_args()
+if __name__ == "__main__":  # scored_test.py SCENARIO KVRN_SCORED OUTPUT_FOLDER
+    scenario, scored, out = sys.argv[1:]
     with tempfile.TemporaryDirectory() as folder:
         try:
-            globals()["scenario_" + args.scenario](args, os.path.join(folder, "scores.db"))
+            globals()["scenario_" + scenario](scored, out, os.path.join(folder, "scores.db"))
         finally:
             for process in STARTED:
-                if process.poll() is None:
-                    process.kill()
-                    process.wait()
-
-
-if __name__ == "__main__":
-    main()
+                process.kill()  # a no-op for a server that was stopped
