@@ -72,8 +72,9 @@ class Server:
 
 
 def scenario_saver_and_rate(scored, out, db):
-    """The saver's three sends and an immediate close, no answer read: stored, the name in UTF-8. A HEAD stores
-    nothing; beyond --rate submissions a minute from one address: 429. A second server on the port fails."""
+    """The saver's three sends and an immediate close, no answer read: stored, the name in UTF-8. A HEAD or a
+    refused submission stores nothing; beyond --rate submissions a minute from one address: 429. A second
+    server on the same port fails."""
     server = Server(scored, db, "--rate", "3")
     second = subprocess.run([scored, "--port", str(server.port), "--bind", "127.0.0.1", "--db", db + "2"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=WAIT_SECONDS)
@@ -85,8 +86,8 @@ def scenario_saver_and_rate(scored, out, db):
     wait_until("the saver's score", lambda: server.rows() == [("Zo\u00eb", 1250, 2)])
     head = http.client.HTTPConnection("127.0.0.1", server.port, timeout=WAIT_SECONDS)
     head.request("HEAD", "/kvrn/addscore.php?name=h&score=1&ch=0")
-    answers = [head.getresponse().status] + [server.submit("r%d" % i, i, 0) for i in range(3)]
-    assert answers == [405, 200, 200, 429] and len(server.rows()) == 3, "answers %r" % answers
+    answers = [head.getresponse().status] + [server.submit("r%d" % i, score, 0) for i, score in enumerate((-1, 1, 2))]
+    assert answers == [405, 400, 200, 429] and len(server.rows()) == 2, "answers %r" % answers
     server.stop()
     assert any("/kvrn/addscore.php?name=Zo%EB&score=1250&ch=2 200" in line for line in server.log), "request log"
 
