@@ -27,9 +27,9 @@ gtest_discover_tests(kvrn_server_tests DISCOVERY_TIMEOUT 60)
 
 # The server as a process on a free loopback port, and in headless Chromium.
 set(KVRN_SCORED_OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/test-output/scored)
-foreach(scenario saver_close concurrent_restart rate_limit random_queries browser)
+foreach(scenario saver_and_rate load_restart browser)
   add_test(NAME scored_${scenario}
     COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/server/scored_test.py ${scenario}
-      --scored $<TARGET_FILE:kvrn_scored> --out ${KVRN_SCORED_OUTPUT})
+      $<TARGET_FILE:kvrn_scored> ${KVRN_SCORED_OUTPUT})
   set_tests_properties(scored_${scenario} PROPERTIES TIMEOUT 300 ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
 endforeach()

@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "server/escaping.h"
 #include "server/rate_limit.h"
 #include "server/score_pages.h"
@@ -15,57 +17,35 @@ namespace {
 
 #define TEN_E_ACUTE "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
 
-struct QueryCase {
-    const char *query;
-    const char *reasonStart;  // "" when valid
-    const char *name;         // UTF-8, when valid
-    int32_t score;
-    int32_t character;
-};
-
-const QueryCase QUERY_CASES[] = {
-    // query                                              reason starts   name            score       ch
-    {"name=ZED&score=1250&ch=2",                          "",             "ZED",          1250,       2},
-    {"name=A&score=0&ch=0",                               "",             "A",            0,          0},
-    {"name=ABCDEFGHIJ&score=2147483647&ch=1",             "",             "ABCDEFGHIJ",   2147483647, 1},
-    {"ch=1&score=7&extra=x&name=Zo%EB+%80",               "",             "Zo\xC3\xAB \xE2\x82\xAC", 7, 1},
-    {"name=%E9%E9%E9%E9%E9%E9%E9%E9%E9%E9&score=1&ch=0",  "",             TEN_E_ACUTE,    1,          0},
-    {"name=%27%3BDROP--&score=1&ch=0",                    "",             "';DROP--",     1,          0},
-    {"name=A&score=-1&ch=0",                              "score",        "",             0,          0},
-    {"name=A&score=2147483648&ch=0",                      "score",        "",             0,          0},
-    {"name=A&score=99999999999999999999&ch=0",            "score",        "",             0,          0},
-    {"name=A&score=&ch=0",                                "score",        "",             0,          0},
-    {"name=A&score=1&ch=-1",                              "ch",           "",             0,          0},
-    {"name=A&score=1&ch=3",                               "ch",           "",             0,          0},
-    {"name=A&score=1&ch=01",                              "ch",           "",             0,          0},
-    {"name=&score=1&ch=0",                                "name",         "",             0,          0},
-    {"name=ABCDEFGHIJK&score=1&ch=0",                     "name",         "",             0,          0},
-    {"name=A%0AB&score=1&ch=0",                           "name",         "",             0,          0},
-    {"name=A%1F&score=1&ch=0",                            "name",         "",             0,          0},
-    {"name=A%7F&score=1&ch=0",                            "name",         "",             0,          0},
-    {"name=A%81&score=1&ch=0",                            "name",         "",             0,          0},
-    {"name=A%00&score=1&ch=0",                            "name",         "",             0,          0},
-    {"name=A%G1&score=1&ch=0",                            "the query",    "",             0,          0},
-    {"name=A%4&score=1&ch=0",                             "the query",    "",             0,          0},
-    {"score=1&ch=0&name=A%",                              "the query",    "",             0,          0},
-    {"score=1&ch=0",                                      "name",         "",             0,          0},
-    {"name=A&name=B&score=1&ch=0",                        "name",         "",             0,          0},
-};
-
 TEST(ServerQuery, SubmissionsAreCheckedAtEveryBoundaryAndNamesDecodedFromTheSaversCodePage) {
-    for (const QueryCase &c : QUERY_CASES) {
-        Submission submission{"unset", -5, -5};
-        const std::string reason = ParseSubmission(c.query, submission);
-        EXPECT_EQ(reason.substr(0, std::string(c.reasonStart).size()), c.reasonStart) << c.query << ": " << reason;
-        if (c.reasonStart[0] == '\0') {
-            EXPECT_EQ(reason, "") << c.query;
-            EXPECT_EQ(submission.name, c.name) << c.query;
-            EXPECT_EQ(submission.score, c.score) << c.query;
-            EXPECT_EQ(submission.character, c.character) << c.query;
-        } else {
-            EXPECT_NE(reason, "") << c.query;
-        }
+    const struct { const char *query, *name; int32_t score, character; } valid[] = {
+        {"name=A&score=0&ch=0",                               "A",                          0,          0},
+        {"name=ABCDEFGHIJ&score=2147483647&ch=2",             "ABCDEFGHIJ",                 2147483647, 2},
+        {"ch=1&score=7&extra=x&name=Zo%EB+%80",               "Zo\xC3\xAB \xE2\x82\xAC", 7,          1},
+        {"name=%E9%E9%E9%E9%E9%E9%E9%E9%E9%E9&score=1&ch=0",  TEN_E_ACUTE,                  1,          0},
+        {"name=%27%3BDROP--&score=1&ch=0",                    "';DROP--",                   1,          0},
+    };
+    for (const auto &c : valid) {
+        Submission s{"unset", -5, -5};
+        EXPECT_EQ(ParseSubmission(c.query, s), "") << c.query;
+        EXPECT_EQ(std::tie(s.name, s.score, s.character), std::make_tuple(c.name, c.score, c.character)) << c.query;
     }
+    // Each bad value last in an otherwise valid query (a '%' at the very end must not read past it).
+    const struct { const char *rest, *field, *reason; std::vector<const char *> values; } invalid[] = {
+        {"name=A&ch=0",   "score", "score",     {"-1", "2147483648", "99999999999999999999", ""}},
+        {"name=A&score=1", "ch",   "ch",        {"-1", "3", "01"}},
+        {"score=1&ch=0",  "name",  "name",      {"", "ABCDEFGHIJK", "A%1F", "A%7F", "A%81", "A%00"}},
+        {"score=1&ch=0",  "name",  "the query", {"A%G1", "A%4", "A%"}},
+        {"score=1&name=A&name=B", "ch", "name", {"0"}},  // given twice
+        {"score=1",       "ch",    "name",      {"0"}},  // missing
+    };
+    for (const auto &c : invalid)
+        for (const char *value : c.values) {
+            const std::string query = std::string(c.rest) + "&" + c.field + "=" + value;
+            Submission s;
+            const std::string reason = ParseSubmission(query, s);
+            EXPECT_EQ(reason.rfind(c.reason, 0), 0u) << query << ": " << reason;
+        }
 }
 
 TEST(ServerText, Windows1252BecomesUtf8AndMarkupIsEscapedForPageJsonAndLog) {
@@ -76,7 +56,7 @@ TEST(ServerText, Windows1252BecomesUtf8AndMarkupIsEscapedForPageJsonAndLog) {
 
     EXPECT_EQ(HtmlEscape("<b a=\"1\" b='2'>&</b>"), "&lt;b a=&quot;1&quot; b=&#39;2&#39;&gt;&amp;&lt;/b&gt;");
     EXPECT_EQ(JsonString("a\"\\\n</script>&"), "\"a\\\"\\\\\\u000a\\u003c/script\\u003e\\u0026\"");
-    EXPECT_EQ(LogText("a\r\nb\\\xE9"), "a\\x0D\\x0Ab\\x5C\\xE9");
+    EXPECT_EQ(LogText("a\r\nb\\\x7F\xE9"), "a\\x0D\\x0Ab\\x5C\\x7F\\xE9");
 }
 
 TEST(ServerPages, JsonAndPageShowEachRowWithItsCharacterAndEscapedName) {
@@ -88,9 +68,7 @@ TEST(ServerPages, JsonAndPageShowEachRowWithItsCharacterAndEscapedName) {
     EXPECT_NE(page.find(">1</span></td><td class=\"name\">ZED</td><td class=\"score\">1250</td><td>General Vashk, evil "
                         "Ape</td><td class=\"date\">2026-12-06</td>"),
               std::string::npos);
-    EXPECT_NE(page.find("<td class=\"name\">&lt;i&gt;x</td><td class=\"score\">5</td><td>Capt. Cade Morrow</td>"),
-              std::string::npos);
-    EXPECT_EQ(page.find("<i>"), std::string::npos);
+    EXPECT_EQ(page.find("<i"), std::string::npos);  // the row itself is in the browser test
 }
 
 TEST(ServerRateLimit, AnAddressGetsItsShareEachMinuteAndOthersAreNotCharged) {
@@ -145,27 +123,24 @@ protected:
     std::string error;
 };
 
-TEST_F(ServerStore, KeepsTheBestScoreOfEachNameEarliestFirstOnTies) {
+TEST_F(ServerStore, KeepsTheBestScoreOfEachNameEarliestFirstOnTiesAndEveryScoreAcrossARestart) {
+    const std::string hostile = "x'); DROP TABLE scores; --";
     Add("ann", 50, 1);
     Add("bob", 70, 2);
     Add("ann", 40, 3);  // lower: ann keeps 50
     Add("cid", 70, 4);  // ties bob, later
     Add("ann", 50, 5);  // ties ann's own, later: the first stays
+    Add("ann", 50, 9);  // when ann's first 50 goes, the one at 5 takes its place
     Add("Ann", 90, 6);  // another name
-    EXPECT_EQ(Best(), "Ann:90@6 bob:70@2 cid:70@4 ann:50@1 ");
+    Add(hostile.c_str(), 3, 7);
+    Add("\"%s\\", 2, 8);
+    CloseScoreStore(store);
+    ASSERT_TRUE(OpenScoreStore(store, path, error)) << error;
+    EXPECT_EQ(Best(), "Ann:90@6 bob:70@2 cid:70@4 ann:50@1 " + hostile + ":3@7 \"%s\\:2@8 ");
     EXPECT_EQ(Best(2), "Ann:90@6 bob:70@2 ");
     Exec("DELETE FROM scores WHERE name = 'bob'");  // a cheat taken out by hand
     Exec("DELETE FROM scores WHERE name = 'ann' AND time = 1");
-    EXPECT_EQ(Best(), "Ann:90@6 cid:70@4 ann:50@5 ");
-}
-
-TEST_F(ServerStore, StoresSqlTextLiterallyAndKeepsEveryScoreAcrossARestart) {
-    const char *hostile = "x'); DROP TABLE scores; --";
-    Add(hostile, 3, 1);
-    Add("\"%s\\", 2, 1);
-    CloseScoreStore(store);
-    ASSERT_TRUE(OpenScoreStore(store, path, error)) << error;
-    EXPECT_EQ(Best(), std::string(hostile) + ":3@1 \"%s\\:2@1 ");
+    EXPECT_EQ(Best(3), "Ann:90@6 cid:70@4 ann:50@5 ");
 }
 
 TEST_F(ServerStore, RefusesADatabaseOfANewerSchemaOrOfAnotherProgram) {
@@ -173,12 +148,9 @@ TEST_F(ServerStore, RefusesADatabaseOfANewerSchemaOrOfAnotherProgram) {
     CloseScoreStore(store);
     EXPECT_FALSE(OpenScoreStore(store, path, error));
     EXPECT_NE(error.find("schema version 2"), std::string::npos) << error;
-
-    for (const char *suffix : {"", "-wal", "-shm"}) unlink((path + suffix).c_str());
-    sqlite3 *other = nullptr;
-    sqlite3_open(path.c_str(), &other);
-    sqlite3_exec(other, "CREATE TABLE notes(text)", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    ASSERT_EQ(sqlite3_open(path.c_str(), &store.db), SQLITE_OK);
+    Exec("PRAGMA user_version = 0; DROP TABLE scores; DROP TABLE best; CREATE TABLE notes(text)");  // someone else's
+    CloseScoreStore(store);
     EXPECT_FALSE(OpenScoreStore(store, path, error));
 }
 

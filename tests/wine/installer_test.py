@@ -46,57 +46,50 @@ class Packages(unittest.TestCase):
 
 
 class Install64(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.wine = wh.WineSession().__enter__()
-        cls.wine.install(wh.built_file("KVRN_MSI_64"), "kvrnpss64.msi")
-        cls.installed = os.path.join(cls.wine.prefix, "drive_c", "windows", "system32", "kvrnpss64.scr")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.wine.close()
-
-    def listed_entries(self, key=UNINSTALL):
-        out = subprocess.run([wh.WINE, "reg", "query", key, "/s"], env=self.wine.env(), stdout=subprocess.PIPE,
-                             stderr=subprocess.DEVNULL).stdout.decode("latin-1")
-        return [entry for entry in out.replace("\r", "").split("\n\n") if "Kelvaron Playable Screen Saver" in entry]
-
     def test_install_makes_it_the_saver_and_removal_gives_the_earlier_one_back_keeping_the_settings(self):
-        wine = self.wine
-        for earlier in (r"C:\windows\system32\other.scr", None):
-            with self.subTest(earlier=earlier):
-                if earlier:
-                    wine.reg("add", DESKTOP, "/v", "SCRNSAVE.EXE", "/d", earlier, "/f")
-                else:
-                    wine.reg("delete", DESKTOP, "/v", "SCRNSAVE.EXE", "/f")
-                wine.reg("add", SETTINGS, "/v", "HiScore", "/t", "REG_DWORD", "/d", "4321", "/f")
+        with wh.WineSession() as wine:
+            wine.install(wh.built_file("KVRN_MSI_64"), "kvrnpss64.msi")
+            installed = os.path.join(wine.prefix, "drive_c", "windows", "system32", "kvrnpss64.scr")
 
-                self.assertEqual(wine.msiexec("/i", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
-                self.assertTrue(os.path.isfile(self.installed))
-                chosen = wine.reg_query(DESKTOP)["SCRNSAVE.EXE"][1]
-                for part in chosen.split("\\")[1:]:  # the short path: every part an 8.3 name
-                    self.assertRegex(part, r"^[^.]{1,8}(\.[^.]{1,3})?$", chosen)
-                self.assertTrue(os.path.samefile(wine.linux_path(chosen), self.installed), chosen)
-                entries = self.listed_entries()
-                self.assertEqual(len(entries), 1, entries)
-                self.assertRegex(entries[0], r"DisplayVersion\s+REG_SZ\s+%s\n" % re.escape(os.environ["KVRN_VERSION"]))
-                self.assertIn("Quillon Creations", entries[0])
-                icon = re.search(r"ProductIcon\s+REG_SZ\s+(.*)", self.listed_entries(PRODUCTS)[0]).group(1)
-                self.assertTrue(os.path.isfile(wine.linux_path(icon)), icon)
+            def listed(key=UNINSTALL):  # the entries of Programs and Features that name the saver
+                out = subprocess.run([wh.WINE, "reg", "query", key, "/s"], env=wine.env(), stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL).stdout.decode("latin-1")
+                return [entry for entry in out.replace("\r", "").split("\n\n") if "Kelvaron Playable" in entry]
 
-                if earlier:  # the desktop starts the saver by that path
-                    wine.move_mouse(500, 400)
-                    saver = wine.start(chosen, "/s")
-                    wine.wait_window(SAVER_CLASS, "Screen Saver")
-                    wine.move_mouse_by(3, 2)
-                    self.assertEqual(wine.wait_exit(saver), 0)
+            for earlier in (r"C:\windows\system32\other.scr", None):
+                with self.subTest(earlier=earlier):
+                    if earlier:
+                        wine.reg("add", DESKTOP, "/v", "SCRNSAVE.EXE", "/d", earlier, "/f")
+                    else:
+                        wine.reg("delete", DESKTOP, "/v", "SCRNSAVE.EXE", "/f")
+                    wine.reg("add", SETTINGS, "/v", "HiScore", "/t", "REG_DWORD", "/d", "4321", "/f")
 
-                self.assertEqual(wine.msiexec("/x", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
-                self.assertFalse(os.path.exists(self.installed))
-                self.assertEqual(wine.reg_query(DESKTOP).get("SCRNSAVE.EXE"), earlier and ("REG_SZ", earlier))
-                self.assertEqual(self.listed_entries(), [])
-                self.assertEqual(wine.reg_query(SETTINGS).get("HiScore"), ("REG_DWORD", "0x10e1"))
-                self.assertNotEqual(wine.reg("query", SETTINGS + " Setup"), 0)  # the installer's own key is gone
+                    self.assertEqual(wine.msiexec("/i", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
+                    chosen = wine.reg_query(DESKTOP)["SCRNSAVE.EXE"][1]
+                    for part in chosen.split("\\")[1:]:  # the short path: every part an 8.3 name
+                        self.assertRegex(part, r"^[^.]{1,8}(\.[^.]{1,3})?$", chosen)
+                    self.assertTrue(os.path.samefile(wine.linux_path(chosen), installed), chosen)
+                    entries = listed()
+                    self.assertEqual(len(entries), 1, entries)
+                    version = re.escape(os.environ["KVRN_VERSION"])
+                    self.assertRegex(entries[0], r"DisplayVersion\s+REG_SZ\s+%s\n" % version)
+                    self.assertIn("Quillon Creations", entries[0])
+                    icon = re.search(r"ProductIcon\s+REG_SZ\s+(.*)", listed(PRODUCTS)[0]).group(1)
+                    self.assertTrue(os.path.isfile(wine.linux_path(icon)), icon)
+
+                    if earlier:  # the desktop starts the saver by that path
+                        wine.move_mouse(500, 400)
+                        saver = wine.start(chosen, "/s")
+                        wine.wait_window(SAVER_CLASS, "Screen Saver")
+                        wine.move_mouse_by(3, 2)
+                        self.assertEqual(wine.wait_exit(saver), 0)
+
+                    self.assertEqual(wine.msiexec("/x", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
+                    self.assertFalse(os.path.exists(installed))
+                    self.assertEqual(wine.reg_query(DESKTOP).get("SCRNSAVE.EXE"), earlier and ("REG_SZ", earlier))
+                    self.assertEqual(listed(), [])
+                    self.assertEqual(wine.reg_query(SETTINGS).get("HiScore"), ("REG_DWORD", "0x10e1"))
+                    self.assertNotEqual(wine.reg("query", SETTINGS + " Setup"), 0)  # the installer's own key is gone
 
 
 if __name__ == "__main__":

@@ -24,14 +24,11 @@ LRESULT DefaultSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static const int MAX_FRAMES = 20000;
-static const int MAX_INPUTS = 200;
-static double frameTimes[MAX_FRAMES];
-static unsigned char frameSawSpace[MAX_FRAMES];
+static const int MAX_FRAMES = 20000, MAX_INPUTS = 200;
+static double frameTimes[MAX_FRAMES], inputTimes[MAX_INPUTS];
+static bool frameSawSpace[MAX_FRAMES];
 static volatile LONG frameCount;
-static double inputTimes[MAX_INPUTS];
-static int inputs;
-static int presses;
+static int inputs, presses;
 static HANDLE frameEvent;
 
 static double Seconds() {
@@ -106,8 +103,7 @@ int main(int argc, char **argv) {
 
     const int frames = frameCount;
     int duringWait = 0, missed = 0;
-    for (int i = 0; i < inputs; ++i) {
-        int next = 0;
+    for (int i = 0, next = 0; i < inputs; ++i) {  // inputs come in time order, so next only moves on
         while (next < frames && frameTimes[next] <= inputTimes[i]) ++next;
         if (next == 0 || next == frames) {
             ++missed;
@@ -116,7 +112,7 @@ int main(int argc, char **argv) {
         // An input sent as the next frame fell due may race its paint; one sent during the wait may not.
         if (inputTimes[i] >= frameTimes[next - 1] + framePacer.period) continue;
         ++duringWait;
-        if (frameSawSpace[next] != (i % 2 == 0 ? 1 : 0)) ++missed;
+        if (frameSawSpace[next] != (i % 2 == 0)) ++missed;
     }
     std::printf("inputs=%d during_wait=%d missed=%d frames=%d\n", inputs, duringWait, missed, frames);
     return 0;
