@@ -15,7 +15,8 @@ const int KEY_DOWN = 0x28;
 
 // Never reset while the program runs: the host writes the clock once per
 // drawn frame and the key arrays on every key message, and a key held across
-// a phase change keeps its down flag.
+// a phase change keeps its down flag. While the play step runs its fixed
+// steps, now and dt are those of the step (game/player.h).
 struct FrameInput {
     float now = 0.0f;              // seconds since the clock started
     float dt = 1.0f;               // seconds between the last two readings; 1.0 before the first frame

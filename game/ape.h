@@ -33,6 +33,8 @@ void ApeStep(ApeController &controller);
 void InitObject(ThrownObject &object);
 void ObjectMove(ThrownObject &object);
 void ObjectStep(ThrownObject &object);
+// ObjectMove then ObjectStep for every active object, in pool order.
+void StepObjects();
 void DrawObject(const ThrownObject &object);
 void ClearLowObjects();
 // Program start: every object of the pool initialised and inactive.

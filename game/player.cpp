@@ -13,10 +13,12 @@
 #include "render/screens_hud.h"  // upward: a death restarts the ticker on "press space"
 
 PlayerController playerController;
+PlayClock playClock;
 
 static const float WALK_SPEED = 140.0f;   // model units per second
 static const float CLIMB_SPEED = 80.0f;   // vertical, on a flight
 static const float JUMP_KEEPS = 0.8f;     // of the horizontal speed at take-off
+static const int64_t LONGEST_CATCH_UP_STEPS = 1200;  // ten seconds of play in one frame
 
 void InitPlayer(PlayerController &controller, CharacterRecord &record) {
     controller.lives = 3;
@@ -171,9 +173,10 @@ void ControlStep(bool restart) {
     }
 }
 
-void PlayStep() {
+// One fixed step of play: the characters, the rope's swing, the barrels, and
+// the rules between them, all at the step's time.
+static void PlayFixedStep() {
     PlayerController &controller = playerController;
-    if (!controller.character || !apeController.character) return;
     CharacterRecord &player = *controller.character;
     CharacterRecord &ape = *apeController.character;
     const Vec3 p0 = WorldPosition(player);
@@ -185,6 +188,8 @@ void PlayStep() {
         MotionStep(player);
         MotionStep(ape);
     }
+    RopeSwingStep();
+    StepObjects();
     TopFloorFallCheck(controller);
     if (player.jumping && !player.holdingRope) RopeGrabCheck();
     if (player.holdingRope) RopePull();
@@ -194,6 +199,23 @@ void PlayStep() {
     player.jumpingLastFrame = player.jumping;
     if (StairTracking(player, p0)) restart = true;
     ControlStep(restart);
+}
+
+void PlayStep() {
+    if (!playerController.character || !apeController.character) return;
+    const float frameNow = frameInput.now;
+    const float frameDt = frameInput.dt;
+    // A gap longer than this (a suspended machine) is skipped rather than replayed step by step.
+    const int64_t backlog = static_cast<int64_t>(frameNow / PLAY_STEP) - playClock.steps;
+    if (backlog > LONGEST_CATCH_UP_STEPS) playClock.steps += backlog - LONGEST_CATCH_UP_STEPS;
+    while (static_cast<double>(playClock.steps + 1) * PLAY_STEP <= frameNow) {
+        playClock.steps += 1;
+        frameInput.now = static_cast<float>(static_cast<double>(playClock.steps) * PLAY_STEP);
+        frameInput.dt = static_cast<float>(PLAY_STEP);
+        PlayFixedStep();
+    }
+    frameInput.now = frameNow;
+    frameInput.dt = frameDt;
 }
 
 int32_t ScoreAsInteger(double score) {

@@ -17,7 +17,18 @@ struct PlayerController {
 // Lives, score and level reset per game; re-initialised by every role assignment.
 extern PlayerController playerController;
 
+// The play is stepped along the game clock in fixed steps, so that every frame
+// rate plays the same game. Never reset while the program runs (nor is the clock).
+const double PLAY_STEP = 1.0 / 120.0;  // seconds
+struct PlayClock {
+    int64_t steps = 0;  // fixed steps played since the clock started
+};
+
+extern PlayClock playClock;
+
 void InitPlayer(PlayerController &controller, CharacterRecord &record);
+// Plays every fixed step up to the frame's clock reading: during each, now and
+// dt are that step's time and length; the frame's values are put back after.
 void PlayStep();
 
 void Respawn(PlayerController &controller);

@@ -29,7 +29,7 @@ void CageReset() {
     ropeCage.ropeDrop = 0.0f;
 }
 
-static void StepSwing() {
+void RopeSwingStep() {
     CharacterRecord *player = playerController.character;
     if (player && player->holdingRope) {
         // The hanging figure tilts with the rope as it swings back to vertical.
@@ -48,8 +48,7 @@ static void StepSwing() {
     if (ropeCage.swingAngle < -1.0f) ropeCage.swingAccel = 6.0f;
 }
 
-void RopeStepAndDraw() {
-    StepSwing();
+void DrawRope() {
     glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
     glNormal3f(0.0f, 0.0f, 1.0f);

@@ -23,7 +23,9 @@ extern RopeCage ropeCage;
 
 void InitCaptive(CaptiveController &controller, CharacterRecord &record);
 void CageReset();
-// Steps the swing and draws the rope; the caller has translated to the rope's anchor.
-void RopeStepAndDraw();
+// One step of the swing; a hanging player tilts with the rope.
+void RopeSwingStep();
+// Draws the rope; the caller has translated to the rope's anchor.
+void DrawRope();
 void RopeGrabCheck();
 void RopePull();

@@ -107,6 +107,14 @@ void ObjectStep(ThrownObject &object) {
     }
 }
 
+void StepObjects() {
+    for (ThrownObject &object : thrownObjects) {
+        if (!object.active) continue;
+        ObjectMove(object);
+        ObjectStep(object);
+    }
+}
+
 void DrawObject(const ThrownObject &object) {
     glPushMatrix();
     glTranslatef(object.position.x, object.position.y + object.drawOffset.y, object.position.z);

@@ -85,12 +85,8 @@ void RenderFrame() {
     DrawRopeCageAndTorches();
 
     glColor3f(1.0f, 1.0f, 1.0f);
-    for (ThrownObject &object : thrownObjects) {
-        if (!object.active) continue;
-        ObjectMove(object);
-        ObjectStep(object);
-        DrawObject(object);
-    }
+    for (const ThrownObject &object : thrownObjects)
+        if (object.active) DrawObject(object);
 
     glPushMatrix();
     glScalef(CHARACTER_SCALE, CHARACTER_SCALE, CHARACTER_SCALE);

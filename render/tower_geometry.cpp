@@ -359,7 +359,7 @@ void DrawCageFrontPart() {
 void DrawRopeCageAndTorches() {
     glPushMatrix();
     glTranslatef(ROPE_ANCHOR.x, ROPE_ANCHOR.y, ROPE_ANCHOR.z);
-    RopeStepAndDraw();
+    DrawRope();
     glPopMatrix();
 
     DrawCageLine();

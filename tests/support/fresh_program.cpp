@@ -38,6 +38,7 @@ void ResetProgram() {
     flow = GameFlow{};
     ropeCage = RopeCage{};
     playerController = PlayerController{};
+    playClock = PlayClock{};
     apeController = ApeController{};
     captiveController = CaptiveController{};
     for (ThrownObject &object : thrownObjects) object = ThrownObject{};

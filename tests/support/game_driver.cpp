@@ -73,12 +73,12 @@ void QuietApe() {
     apeController.throwTimer = -1.0e9f;
 }
 
-void PlayScript(const char *name, ReplayShotCallback checkpoint) {
+void PlayScript(const char *name, ReplayShotCallback checkpoint, const std::string &firstLines) {
     const std::string file = __FILE__;
     std::ifstream in(file.substr(0, file.rfind("/tests/support/")) + "/tests/scripts/" + name);
+    ASSERT_TRUE(in.good()) << name;
     std::stringstream script;
-    script << in.rdbuf();
-    ASSERT_FALSE(script.str().empty()) << name;
+    script << firstLines << in.rdbuf();
     int failedLine = 0;
     EXPECT_TRUE(RunReplayScript(script.str().c_str(), checkpoint, &failedLine)) << name << ":" << failedLine;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "common/vec.h"
 #include "game/character.h"
 #include "host/replay.h"
@@ -31,7 +33,7 @@ bool Running(const CharacterRecord &record, int slot);
 void StartPlaying();
 // Holds left or right until the player's x passes the given x (frame limit); returns success.
 bool WalkTo(float x);
-// Runs tests/scripts/NAME through the replay interpreter; its "shot" lines call checkpoint.
-void PlayScript(const char *name, ReplayShotCallback checkpoint);
+// Runs tests/scripts/NAME, after the given first lines, through the replay interpreter; its "shot" lines call checkpoint.
+void PlayScript(const char *name, ReplayShotCallback checkpoint, const std::string &firstLines = "");
 // Removes every barrel from play and keeps the ape from fetching, for tests that need a quiet tower.
 void QuietApe();

@@ -1,4 +1,6 @@
-// game_play_test.cpp -- flights, the full pool and the rope, played through the frame function (whole play: game_level_test)
+// game_play_test.cpp -- flights, the full pool, the rope and frame rates, played through the frame function (whole play: game_level_test)
+#include <cmath>
+
 #include "assets/flying_text.h"
 #include "common/frame_input.h"
 #include "game/ape.h"
@@ -21,6 +23,31 @@ void MidJumpAt(float x) {
     StartAnimation(Player(), SLOT_ROPE_JUMP);
     ropeCage.swingAngle = ropeCage.swingSpeed = ropeCage.swingAccel = 0.0f;
 }
+
+// The frame-rate script's shots as played at 30 frames a second: walked 2.45 a second, jumped 1.3 s at
+// 0.8 of that, up flight 1 at 1.4 a second, half way down and off it; the ape's second barrel about 10 s in.
+const struct {
+    Vec3 p;
+    int stairDirection, barrels;  // barrels: active ones
+} SHOTS_AT_30[] = {
+    {{-2.12f, 0.0f, 2.5f}, 0, 0}, {{0.8f, 0.0f, 2.5f}, 0, 1},     {{3.01f, 3.0f, 1.0f}, 0, 1},
+    {{4.26f, 1.61f, 1.456f}, -1, 1}, {{5.99f, 0.0f, 2.0f}, 0, 2},
+};
+int shotsSeen = 0;
+
+void CompareWithThirty(const char *name) {
+    ASSERT_LT(shotsSeen, 5);
+    const auto &expected = SHOTS_AT_30[shotsSeen++];
+    const Vec3 p = PlayerPosition(), start = {-7.0f, 0.0f, 2.5f};
+    for (float Vec3::*axis : {&Vec3::x, &Vec3::y, &Vec3::z})  // within 2% of the way from the start
+        EXPECT_NEAR(p.*axis, expected.p.*axis, 0.02f * std::fabs(expected.p.*axis - start.*axis) + 1e-3f) << name;
+    EXPECT_EQ(Player().stairDirection, expected.stairDirection) << name;
+    int barrels = 0;
+    for (const ThrownObject &object : thrownObjects) barrels += object.active;
+    EXPECT_EQ(barrels, expected.barrels) << name;
+}
+
+class FrameRates : public GameTest, public ::testing::WithParamInterface<int> {};
 
 }  // namespace
 
@@ -79,4 +106,22 @@ TEST_F(GameTest, RopeCatchesOnlyBeyondItsReachAndItsPullEndsTheLevelForTenSecond
     EXPECT_GT(frameInput.now - pullEnded, 10.0f);
     EXPECT_LT(frameInput.now - pullEnded, 10.0f + 2 * FRAME_SECONDS);
     EXPECT_EQ(playerController.level, 2);
+}
+
+TEST_P(FrameRates, EveryRatePlaysTheSameGame) {
+    shotsSeen = 0;
+    PlayScript("frame_rates.txt", CompareWithThirty, "fps " + std::to_string(GetParam()) + "\n");
+    EXPECT_EQ(shotsSeen, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fps, FrameRates, ::testing::Values(30, 60, 240));
+
+TEST_F(GameTest, FramesOfTwoSecondsStillLandABarrelOnTheTopFloor) {
+    StartPlaying();
+    while (!apeController.currentObject) Frames(1);
+    const ThrownObject &barrel = *apeController.currentObject;
+    apeController.throwTimer = -1.0e9f;  // the pool keeps to this one barrel
+    Frames(3, 2.0);
+    EXPECT_EQ(barrel.rolling, 1);
+    EXPECT_FLOAT_EQ(barrel.position.y, 11.1f);
 }
