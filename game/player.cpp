@@ -26,12 +26,14 @@ void InitPlayer(PlayerController &controller, CharacterRecord &record) {
     controller.level = 1;
     controller.dying = 0;
     controller.character = &record;
+    controller.freshRecord = 1;
     ResetCharacter(record);
 }
 
 void Respawn(PlayerController &controller) {
     if (!controller.dying) return;
     ResetCharacter(*controller.character);
+    controller.freshRecord = 1;
     controller.dying = 0;
 }
 
@@ -44,13 +46,14 @@ bool HitTest(PlayerController &controller) {
     const CharacterRecord &record = *controller.character;
     const Vec3 p = WorldPosition(record);
     const float b = CHARACTER_SCALE * record.value[0];
+    const bool harmful = flow.gameState == STATE_PLAY;  // no bonus while the barrels cannot hit
     for (ThrownObject &object : thrownObjects) {
         if (!object.active) continue;
         const float dx = Thousandths(p.x - object.position.x);
         const float dz = Thousandths(p.z - object.position.z);
         const float dy = b + p.y - 1.25f - object.position.y;
         const float absDy = Thousandths(dy);
-        if (dx < 0.6f && dy > 0.0f && dy < 2.0f && dz < 1.0f) AddScore(controller, 100.0);
+        if (dx < 0.6f && dy > 0.0f && dy < 2.0f && dz < 1.0f && harmful) AddScore(controller, 100.0);
         if (dx < 0.6f && absDy < 0.6f && dz < 1.0f) return true;
     }
     return false;
@@ -65,10 +68,18 @@ void TopFloorFallCheck(PlayerController &controller) {
 
 void Death(PlayerController &controller, int slot) {
     if (controller.dying) return;
-    controller.lives -= 1;
+    if (controller.lives > 0) controller.lives -= 1;
     CharacterRecord &record = *controller.character;
     StartAnimation(record, slot);
     record.velocity = Vec3{0, 0, 0};
+    // A death lets go of the rope: the cage drops back, and the next grab pulls
+    // it from the start; the pull can no longer end the level or undo a game over.
+    if (record.holdingRope) {
+        record.holdingRope = 0;
+        CageReset();
+    }
+    // A space press made before the death cannot skip it: continuing takes a new press.
+    frameInput.keyPressed[KEY_SPACE] = 0;
     RestartTicker(TICKER_PRESS_SPACE);
     if (controller.lives == 0) GameOver();
     controller.dying = 1;
@@ -111,6 +122,9 @@ void ControlStep(bool restart) {
         ClearLowObjects();
         Respawn(controller);
     }
+    // After the record is reset (a respawn, a level start) a held arrow starts its animation afresh.
+    restart = restart || controller.freshRecord;
+    controller.freshRecord = 0;
     if (ConsumeKeyPress(KEY_SPACE)) {
         if (record.jumping) return;
         record.jumping = 1;
@@ -120,11 +134,13 @@ void ControlStep(bool restart) {
     }
     if (record.jumping || controller.dying) return;
 
-    if (frameInput.keyDown[KEY_LEFT]) {
+    // The hanging player stays on the rope's line whatever arrows are held.
+    const bool arrows = !record.holdingRope;
+    if (arrows && frameInput.keyDown[KEY_LEFT]) {
         SideArrow(record, KEY_LEFT, restart, true);
-    } else if (frameInput.keyDown[KEY_RIGHT]) {
+    } else if (arrows && frameInput.keyDown[KEY_RIGHT]) {
         SideArrow(record, KEY_RIGHT, restart, false);
-    } else if (frameInput.keyDown[KEY_UP]) {
+    } else if (arrows && frameInput.keyDown[KEY_UP]) {
         if (NewPress(KEY_UP, restart)) {
             const int direction = AtFootOfFlight(record);
             if (direction != 0) {
@@ -144,7 +160,7 @@ void ControlStep(bool restart) {
         } else {
             record.velocity.y = 0.0f;
         }
-    } else if (frameInput.keyDown[KEY_DOWN]) {
+    } else if (arrows && frameInput.keyDown[KEY_DOWN]) {
         if (NewPress(KEY_DOWN, restart)) {
             const int direction = AtTopOfFlight(record);
             if (direction != 0) {
@@ -185,7 +201,7 @@ static void PlayFixedStep() {
         UpdateAnimation(player);
         UpdateAnimation(ape);
         ApeStep(apeController);
-        MotionStep(player);
+        if (!player.holdingRope) MotionStep(player);
         MotionStep(ape);
     }
     RopeSwingStep();
@@ -198,7 +214,8 @@ static void PlayFixedStep() {
     bool restart = player.jumpingLastFrame && !player.jumping;
     player.jumpingLastFrame = player.jumping;
     if (StairTracking(player, p0)) restart = true;
-    ControlStep(restart);
+    // The player is hidden on the title and during the intro: only a game in play is controlled.
+    if (flow.gameState == STATE_PLAY || flow.gameState == STATE_LEVEL_COMPLETE) ControlStep(restart);
 }
 
 void PlayStep() {

@@ -12,6 +12,9 @@ struct PlayerController {
     // Set once the stand animation has been started for a stop; cleared
     // whenever an arrow moves the player. Kept across role assignments.
     uint8_t idleShown;
+    // Set when the record is reset (level start, respawn); the next control
+    // step then treats a held arrow as newly pressed.
+    uint8_t freshRecord;
 };
 
 // Lives, score and level reset per game; re-initialised by every role assignment.

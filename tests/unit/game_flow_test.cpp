@@ -100,6 +100,11 @@ TEST_F(GameTest, FlowGameOverWithAScoreEqualToTheHighScoreGoesToTheTitle) {
     EXPECT_EQ(flow.gameState, STATE_TITLE);
     EXPECT_EQ(gameMessage.count, 9) << "Game Over";
     EXPECT_EQ(settings.highScore, 500);
+    // After a game the title turns to the overview only once it has shown for 10 s.
+    Seconds(9.8);
+    EXPECT_LT(view.overviewRate, 0.0f);
+    Seconds(0.4);
+    EXPECT_FLOAT_EQ(view.overviewRate, 0.25f);
 }
 
 TEST_F(GameTest, FlowNameEntryTypesLettersThenDigitsAndEndsOnTheTenthCharacter) {

@@ -10,19 +10,36 @@
 #include "game/rope_cage.h"
 #include "game/tower_motion.h"
 #include "render/screens_hud.h"
+#include "settings/settings_store.h"
 #include "tests/support/game_driver.h"
 
 namespace {
 
 CharacterRecord &Player() { return *playerController.character; }
 
-// A rope jump on the top floor already under way at x, with the rope hanging still.
-void MidJumpAt(float x) {
+// A rope jump on the top floor already under way at x, with the rope held still at the angle.
+void MidJumpAt(float x, float angle = 0.0f) {
     SetWorldPosition(Player(), x, 12.0f, -5.5f);
     Player().jumping = 1;
+    Player().holdingRope = 0;
     StartAnimation(Player(), SLOT_ROPE_JUMP);
-    ropeCage.swingAngle = ropeCage.swingSpeed = ropeCage.swingAccel = 0.0f;
+    ropeCage.swingSpeed = ropeCage.swingAccel = 0.0f;
+    ropeCage.swingAngle = angle;
 }
+
+// A barrel standing still at p (a rolling one is 0.9 below its floor and 0.5 in front of its lane).
+ThrownObject &BarrelAt(int index, Vec3 p) {
+    ThrownObject &object = thrownObjects[index];
+    InitObject(object);
+    object.active = 1;
+    object.position = p;
+    object.velocity = Vec3{0, 0, 0};
+    object.targetY = p.y;
+    object.targetZ = p.z;
+    return object;
+}
+
+bool Runs() { return Running(Player(), SLOT_RUN) || Running(Player(), SLOT_RUN_CYCLE); }
 
 // The frame-rate script's shots as played at 30 frames a second: walked 2.45 a second, jumped 1.3 s at
 // 0.8 of that, up flight 1 at 1.4 a second, half way down and off it; the ape's second barrel about 10 s in.
@@ -88,24 +105,121 @@ TEST_F(GameTest, ApeThrowsNothingWhileAllTwentyAreInPlay) {
 TEST_F(GameTest, RopeCatchesOnlyBeyondItsReachAndItsPullEndsTheLevelForTenSeconds) {
     StartPlaying();
     QuietApe();
-    for (float x : {4.4f, 4.6f}) {
-        MidJumpAt(x);
+    // At rest the reach is x 4.5; swung 10 degrees toward the ledge it is 2.33, but x must pass 3.
+    const struct { float angle, x; int holds; } jumps[] = {{0, 4.4f, 0}, {0, 4.6f, 1}, {-10, 2.9f, 0}, {-10, 3.1f, 1}};
+    for (const auto &jump : jumps) {
+        MidJumpAt(jump.x, jump.angle);
         RopeGrabCheck();
-        EXPECT_EQ(Player().holdingRope, x > 4.5f ? 1 : 0) << x;
+        EXPECT_EQ(Player().holdingRope, jump.holds) << jump.x;
     }
+    BarrelAt(0, {4.0f, 8.1f, -3.0f});  // in the floor-3 lane, under the rope
+    Hold(KEY_RIGHT);  // held all through the pull: the hanging player stays on the rope's line
     Frames(1);
     ASSERT_EQ(Player().holdingRope, 1);
+    const float angle = ropeCage.swingAngle;
+    Seconds(0.2);
+    EXPECT_NEAR(ropeCage.swingAngle - angle, 33.0f * 0.2f, 0.15f) << "the held rope swings back to vertical";
+    EXPECT_FLOAT_EQ(Player().value[1], ropeCage.swingAngle) << "and the figure tilts with it";
+    Frames(1, 0.6);  // a long frame does not stop the pull short of its end
     while (ropeCage.ropeDrop < 3.5f) Frames(1);
+    Release(KEY_RIGHT);
+    EXPECT_FLOAT_EQ(PlayerPosition().z, -5.5f);
+    EXPECT_EQ(playerController.lives, 3);
     EXPECT_EQ(flow.gameState, STATE_LEVEL_COMPLETE);
     EXPECT_EQ(gameMessage.letters[0].character, 'W');
     // 3 s down the rope at 250 less 2.5 a second into the level (1.6 s on average),
     // then half a second at 250 while the level-complete phase restarts every frame.
     EXPECT_NEAR(playerController.score, 3.0 * (250.0 - 2.5 * 1.6) + 0.5 * 250.0, 1.0);
     const float pullEnded = flow.stateStartTime;
+    const double score = playerController.score;
+    BarrelAt(1, {4.0f, 6.75f, -5.5f});  // under the hanging figure, harmless now
+    Seconds(1.0);
+    EXPECT_EQ(playerController.score, score) << "nothing more once the rope is fully pulled, no jump bonus";
     while (flow.gameState == STATE_LEVEL_COMPLETE) Frames(1);
     EXPECT_GT(frameInput.now - pullEnded, 10.0f);
     EXPECT_LT(frameInput.now - pullEnded, 10.0f + 2 * FRAME_SECONDS);
     EXPECT_EQ(playerController.level, 2);
+}
+
+TEST_F(GameTest, RopeADeathWhileHangingLetsGoTheNextGrabEndsTheLevelTheLastEndsTheGame) {
+    StartPlaying();
+    QuietApe();
+    auto dieOnTheRope = [] {
+        MidJumpAt(4.6f);
+        Seconds(1.5);
+        ASSERT_EQ(Player().holdingRope, 1);
+        Vec3 level = PlayerPosition();
+        level.y -= 1.25f;  // where a barrel meets the hanging figure
+        BarrelAt(0, level);
+        Frames(1);
+        thrownObjects[0].active = 0;
+        EXPECT_EQ(playerController.dying, 1);
+        EXPECT_EQ(Player().holdingRope, 0);
+        EXPECT_FLOAT_EQ(ropeCage.ropeDrop, 0.0f) << "the cage drops back";
+    };
+    dieOnTheRope();
+    Tap(KEY_SPACE);
+    EXPECT_EQ(playerController.dying, 0);
+    // 100 s into the level the pull pays 75 a second; its last half second, at 9.0, about 250.
+    flow.stateStartTime -= 100.0f;
+    const double score = playerController.score;
+    MidJumpAt(4.6f);
+    while (ropeCage.ropeDrop < 3.5f) Frames(1);
+    EXPECT_EQ(flow.gameState, STATE_LEVEL_COMPLETE);
+    EXPECT_NEAR(playerController.score - score, 3.0 * 75.0 + 0.5 * 250.0, 15.0);
+
+    Seconds(10.5);
+    ASSERT_EQ(flow.gameState, STATE_PLAY);
+    settings.highScore = 100;
+    playerController.score = 1000.0;
+    playerController.lives = 1;
+    dieOnTheRope();
+    Seconds(4.0);
+    EXPECT_EQ(flow.gameState, STATE_NAME_ENTRY) << "the game over stands";
+    EXPECT_EQ(playerController.lives, 0);
+}
+
+TEST_F(GameTest, BarrelsReachJustUnderSixTenthsAndSpaceInTheFrameOfTheHitStillShowsTheDeath) {
+    StartPlaying();
+    QuietApe();
+    BarrelAt(0, {-7.0f + 0.65f, -0.9f, 3.0f});  // just out of reach
+    BarrelAt(1, {0.0f, 1.9f, 3.0f});            // dropping to the bottom floor: a respawn clears it
+    BarrelAt(2, {0.0f, 2.1f, 1.0f});            // on floor 1: it stays
+    Frames(3);
+    EXPECT_EQ(playerController.lives, 3);
+    thrownObjects[0].position.x = -7.0f + 0.55f;
+    Hold(KEY_LEFT);
+    Tap(KEY_SPACE);
+    Frames(3);
+    EXPECT_EQ(playerController.lives, 2);
+    EXPECT_TRUE(Running(Player(), SLOT_DEATH_HIT));
+    Tap(KEY_SPACE);
+    EXPECT_EQ(playerController.dying, 0);
+    EXPECT_FALSE(thrownObjects[0].active || thrownObjects[1].active);
+    EXPECT_TRUE(thrownObjects[2].active);
+    Frames(5);
+    EXPECT_TRUE(Runs()) << "the arrow held through the respawn runs";
+    Release(KEY_LEFT);
+}
+
+TEST_F(GameTest, ArrowsMoveNobodyOnTheTitleOrIntroAndAHeldOneRunsFromTheLevelStart) {
+    SetWorldPosition(Player(), 1.0f, 12.0f, -5.5f);  // near the top floor's edge
+    Hold(KEY_RIGHT);
+    Seconds(2.0);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, 1.0f);
+    EXPECT_EQ(playerController.lives, 3);
+    EXPECT_NE(overlay.tickerMessage, TICKER_PRESS_SPACE);
+    for (int phase = 0; phase < 2; ++phase) {  // to the select screen, then to the intro
+        Tap(KEY_SPACE);
+        Frames(1);
+    }
+    Seconds(2.0);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, -7.0f);
+    Tap(KEY_SPACE);
+    Frames(5);
+    EXPECT_TRUE(Runs());
+    EXPECT_GT(PlayerPosition().x, -7.0f);
+    Release(KEY_RIGHT);
 }
 
 TEST_P(FrameRates, EveryRatePlaysTheSameGame) {
