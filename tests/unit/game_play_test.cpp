@@ -219,6 +219,10 @@ TEST_F(GameTest, ArrowsMoveNobodyOnTheTitleOrIntroAndAHeldOneRunsFromTheLevelSta
     Frames(5);
     EXPECT_TRUE(Runs());
     EXPECT_GT(PlayerPosition().x, -7.0f);
+    Hold(KEY_LEFT);
+    Frames(2);
+    EXPECT_EQ(Player().velocity.x, -140.0f) << "left wins over right";
+    Release(KEY_LEFT);
     Release(KEY_RIGHT);
 }
 
