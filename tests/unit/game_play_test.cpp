@@ -43,10 +43,7 @@ bool Runs() { return Running(Player(), SLOT_RUN) || Running(Player(), SLOT_RUN_C
 
 // The frame-rate script's shots as played at 30 frames a second: walked 2.45 a second, jumped 1.3 s at
 // 0.8 of that, up flight 1 at 1.4 a second, half way down and off it; the ape's second barrel about 10 s in.
-const struct {
-    Vec3 p;
-    int stairDirection, barrels;  // barrels: active ones
-} SHOTS_AT_30[] = {
+const struct { Vec3 p; int stairDirection, barrels; } SHOTS_AT_30[] = {  // barrels: active ones
     {{-2.12f, 0.0f, 2.5f}, 0, 0}, {{0.8f, 0.0f, 2.5f}, 0, 1},     {{3.01f, 3.0f, 1.0f}, 0, 1},
     {{4.26f, 1.61f, 1.456f}, -1, 1}, {{5.99f, 0.0f, 2.0f}, 0, 2},
 };
@@ -124,6 +121,7 @@ TEST_F(GameTest, RopeCatchesOnlyBeyondItsReachAndItsPullEndsTheLevelForTenSecond
     while (ropeCage.ropeDrop < 3.5f) Frames(1);
     Release(KEY_RIGHT);
     EXPECT_FLOAT_EQ(PlayerPosition().z, -5.5f);
+    EXPECT_EQ(Player().velocity.x, 0.0f) << "nor does it walk";
     EXPECT_EQ(playerController.lives, 3);
     EXPECT_EQ(flow.gameState, STATE_LEVEL_COMPLETE);
     EXPECT_EQ(gameMessage.letters[0].character, 'W');
@@ -148,13 +146,10 @@ TEST_F(GameTest, RopeADeathWhileHangingLetsGoTheNextGrabEndsTheLevelTheLastEndsT
         MidJumpAt(4.6f);
         Seconds(1.5);
         ASSERT_EQ(Player().holdingRope, 1);
-        Vec3 level = PlayerPosition();
-        level.y -= 1.25f;  // where a barrel meets the hanging figure
-        BarrelAt(0, level);
+        BarrelAt(0, PlayerPosition()).position.y -= 1.25f;  // level with the hanging figure
         Frames(1);
         thrownObjects[0].active = 0;
         EXPECT_EQ(playerController.dying, 1);
-        EXPECT_EQ(Player().holdingRope, 0);
         EXPECT_FLOAT_EQ(ropeCage.ropeDrop, 0.0f) << "the cage drops back";
     };
     dieOnTheRope();
@@ -179,31 +174,8 @@ TEST_F(GameTest, RopeADeathWhileHangingLetsGoTheNextGrabEndsTheLevelTheLastEndsT
     EXPECT_EQ(playerController.lives, 0);
 }
 
-TEST_F(GameTest, BarrelsReachJustUnderSixTenthsAndSpaceInTheFrameOfTheHitStillShowsTheDeath) {
-    StartPlaying();
-    QuietApe();
-    BarrelAt(0, {-7.0f + 0.65f, -0.9f, 3.0f});  // just out of reach
-    BarrelAt(1, {0.0f, 1.9f, 3.0f});            // dropping to the bottom floor: a respawn clears it
-    BarrelAt(2, {0.0f, 2.1f, 1.0f});            // on floor 1: it stays
-    Frames(3);
-    EXPECT_EQ(playerController.lives, 3);
-    thrownObjects[0].position.x = -7.0f + 0.55f;
-    Hold(KEY_LEFT);
-    Tap(KEY_SPACE);
-    Frames(3);
-    EXPECT_EQ(playerController.lives, 2);
-    EXPECT_TRUE(Running(Player(), SLOT_DEATH_HIT));
-    Tap(KEY_SPACE);
-    EXPECT_EQ(playerController.dying, 0);
-    EXPECT_FALSE(thrownObjects[0].active || thrownObjects[1].active);
-    EXPECT_TRUE(thrownObjects[2].active);
-    Frames(5);
-    EXPECT_TRUE(Runs()) << "the arrow held through the respawn runs";
-    Release(KEY_LEFT);
-}
-
-TEST_F(GameTest, ArrowsMoveNobodyOnTheTitleOrIntroAndAHeldOneRunsFromTheLevelStart) {
-    SetWorldPosition(Player(), 1.0f, 12.0f, -5.5f);  // near the top floor's edge
+TEST_F(GameTest, ArrowsActOnlyInPlayAndAHeldOneRunsAfterALevelStartOrARespawn) {
+    SetWorldPosition(Player(), 1.0f, 12.0f, -5.5f);  // on the title, near the top floor's edge
     Hold(KEY_RIGHT);
     Seconds(2.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, 1.0f);
@@ -216,14 +188,31 @@ TEST_F(GameTest, ArrowsMoveNobodyOnTheTitleOrIntroAndAHeldOneRunsFromTheLevelSta
     Seconds(2.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, -7.0f);
     Tap(KEY_SPACE);
+    QuietApe();
     Frames(5);
     EXPECT_TRUE(Runs());
     EXPECT_GT(PlayerPosition().x, -7.0f);
     Hold(KEY_LEFT);
-    Frames(2);
-    EXPECT_EQ(Player().velocity.x, -140.0f) << "left wins over right";
-    Release(KEY_LEFT);
+    Seconds(1.0);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, -8.0f) << "left wins over right";
     Release(KEY_RIGHT);
+    // At the wall, left still held: a barrel reaches just under 0.6 away.
+    BarrelAt(0, {-8.0f + 0.65f, -0.9f, 3.0f});
+    BarrelAt(1, {0.0f, 1.9f, 3.0f});  // dropping to the bottom floor: a respawn clears it
+    BarrelAt(2, {0.0f, 2.1f, 1.0f});  // on floor 1: it stays
+    Frames(3);
+    EXPECT_EQ(playerController.lives, 3);
+    thrownObjects[0].position.x = -8.0f + 0.55f;
+    Tap(KEY_SPACE);  // in the very frame of the hit: the death still plays
+    Frames(3);
+    EXPECT_EQ(playerController.lives, 2);
+    EXPECT_TRUE(Running(Player(), SLOT_DEATH_HIT));
+    Tap(KEY_SPACE);
+    EXPECT_FALSE(playerController.dying || thrownObjects[0].active || thrownObjects[1].active);
+    EXPECT_TRUE(thrownObjects[2].active);
+    Frames(5);
+    EXPECT_TRUE(Runs()) << "the arrow held through the respawn runs";
+    Release(KEY_LEFT);
 }
 
 TEST_P(FrameRates, EveryRatePlaysTheSameGame) {
