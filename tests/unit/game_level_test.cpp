@@ -72,6 +72,7 @@ void ShotForReview(const char *name) {
     while (phase < 3 && std::strcmp(name, phases[phase]) != 0) ++phase;
     EXPECT_EQ(flow.gameState, phase) << name;
     EXPECT_GT(LitPixelCount(), 800 * 600 / 20) << name;
+    EXPECT_EQ(MagentaPixelCount(), 0) << name;  // no key colour filtered into an edge
     if (phase == STATE_PLAY) {
         // The HUD's "Level 1" stands in the top row of the centred 626-pixel strip.
         int lit = 0;
