@@ -1,4 +1,4 @@
-// texture_loader_test.cpp -- alpha modes, uploads read back from OpenGL, edge clamping, missing and short resources, release
+// texture_loader_test.cpp -- alpha modes, uploads read back from OpenGL, who offers edge clamping, missing and short resources, release
 #include "assets/bitmap_decoder.h"
 #include "assets/bitmap_font.h"
 #include "assets/resource_bytes_fake.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -109,41 +108,15 @@ TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
     std::free(rgb);
 }
 
-TEST_F(TextureLoader, EdgesClampToTheEdgeTexelOrToABorderOfTheTopLeftTexel) {
-    // Opaque stone and the alpha-from-red flame, whose border must stay transparent white.
-    for (const auto &[id, slot, side, mode] : {std::tuple{106, 9, 128, ALPHA_OPAQUE}, {107, 10, 8, ALPHA_FROM_RED}})
-        for (uint8_t edgeClamp : {1, 0}) {
-            textures.edgeClamp = edgeClamp;
-            LoadTexture(id, slot, side, side, mode);
-            const std::vector<uint8_t> texels = ReadTexture(textures.slots[slot], side, side);
-            GLint wrap[2] = {}, filter[2] = {};
-            GLfloat border[4] = {};
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap[0]);
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap[1]);
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter[0]);
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filter[1]);
-            glGetTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, border);
-            for (int i = 0; i < 2; ++i) {
-                EXPECT_EQ(wrap[i], edgeClamp ? GL_CLAMP_TO_EDGE : GL_CLAMP) << id;
-                EXPECT_EQ(filter[i], GL_LINEAR) << id;
-            }
-            for (int c = 0; c < 4 && !edgeClamp; ++c) EXPECT_FLOAT_EQ(border[c], texels[c] / 255.0f) << id << " " << c;
-        }
-}
-
 TEST(EdgeClamp, OfferedFromOpenGl12OrByEitherExtension) {
     const struct {
         const char *version, *extensions;
         bool offered;
     } cases[] = {
-        {"1.1.0", "GL_ARB_multitexture GL_EXT_texture_edge_clamp", true},
-        {"1.1.0", "GL_SGIS_texture_edge_clamp", true},
+        {"1.1.0", "GL_ARB_multitexture GL_EXT_texture_edge_clamp", true}, {"1.1.0", "GL_SGIS_texture_edge_clamp", true},
         {"1.1.0", "GL_EXT_texture_edge_clamp_fast MY_GL_SGIS_texture_edge_clamp", false},  // whole names only
-        {"1.1 Generic", "", false},
-        {"1.2.1", nullptr, true},
-        {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
-        {"1.10", "", true},
-        {nullptr, nullptr, false},
+        {"1.1 Generic", "", false}, {"1.2.1", nullptr, true}, {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
+        {"1.10", "", true}, {nullptr, nullptr, false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(OffersEdgeClamp(c.version, c.extensions), c.offered) << (c.version ? c.version : "no version");
