@@ -1,4 +1,4 @@
-// texture_loader_test.cpp -- alpha modes, uploads read back from OpenGL, who offers edge clamping, missing and short resources, release
+// texture_loader_test.cpp -- alpha modes, uploads read back, who offers edge clamping, missing and short bitmaps, release
 #include "assets/bitmap_decoder.h"
 #include "assets/bitmap_font.h"
 #include "assets/resource_bytes_fake.h"
@@ -115,8 +115,8 @@ TEST(EdgeClamp, OfferedFromOpenGl12OrByEitherExtension) {
     } cases[] = {
         {"1.1.0", "GL_ARB_multitexture GL_EXT_texture_edge_clamp", true}, {"1.1.0", "GL_SGIS_texture_edge_clamp", true},
         {"1.1.0", "GL_EXT_texture_edge_clamp_fast MY_GL_SGIS_texture_edge_clamp", false},  // whole names only
-        {"1.1 Generic", "", false}, {"1.2.1", nullptr, true}, {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
-        {"1.10", "", true}, {nullptr, nullptr, false},
+        {"1.1 Generic", "", false}, {"1.2.1", nullptr, true}, {"1.10", "", true}, {nullptr, nullptr, false},
+        {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
     };
     for (const auto &c : cases)
         EXPECT_EQ(OffersEdgeClamp(c.version, c.extensions), c.offered) << (c.version ? c.version : "no version");
