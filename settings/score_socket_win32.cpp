@@ -1,6 +1,7 @@
 // score_socket_win32.cpp -- the submission's socket layer over Winsock 1.1, always port 80
-#include <winsock2.h>
 #include <windows.h>
+// Winsock 1.1 (wsock32.dll): the only version a plain Windows 95 has.
+#include <winsock.h>
 
 #include "settings/score_socket.h"
 
