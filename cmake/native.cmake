@@ -38,6 +38,10 @@ set_tests_properties(unit_tests_one_process_shuffled PROPERTIES TIMEOUT 1200
 add_test(NAME layer_order COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/build/layer_order_test.sh
   ${CMAKE_CURRENT_SOURCE_DIR})
 
+add_test(NAME default_score_host_is_localhost
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/default-host-check
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/tests/scripts/check_default_score_host.cmake)
+
 # The Windows saver, i686 (release) and x86_64 (run by the Wine tests).
 option(KVRN_WINDOWS_BUILDS "Cross-build the Windows saver and run the Wine tests" ON)
 if(KVRN_WINDOWS_BUILDS)
