@@ -56,15 +56,29 @@ bool LoadSettings() {
     return true;
 }
 
-bool SaveSettings() {
+// The key for a save; null after the user has been shown why it cannot be created.
+static RegistryKey CreateKeyForSaving() {
     uint32_t errorCode = 0;
     const RegistryKey key = CreateSettingsKeyForWriting(&errorCode);
     if (!key) {
         char text[512];
         RegistryErrorText(errorCode, text, sizeof text);
         ShowInformationMessage(text, "GetLastError");
-        return false;
     }
+    return key;
+}
+
+bool SaveSubmittedFlag() {
+    const RegistryKey key = CreateKeyForSaving();
+    if (!key) return false;
+    WriteDword(key, "Harlan Voss", settings.scoreSubmitted ? 1 : 0);
+    CloseSettingsKey(key);
+    return true;
+}
+
+bool SaveSettings() {
+    const RegistryKey key = CreateKeyForSaving();
+    if (!key) return false;
     WriteDword(key, "Harlan Voss", settings.scoreSubmitted ? 1 : 0);
     WriteDword(key, "Full Detail", settings.fullDetail ? 1 : 0);
     WriteDword(key, "Lighting FX", settings.lightingFx ? 1 : 0);
