@@ -6,6 +6,14 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)
 enable_testing()
 
+# The unit suite's second build in tools/test_all.sh: every report of either
+# sanitizer ends the run with a failure.
+option(KVRN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(KVRN_SANITIZE)
+  add_compile_options(-O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 add_library(kvrn_core STATIC ${KVRN_PORTABLE_SOURCES} ${KVRN_NATIVE_SOURCES})
 kvrn_common_settings(kvrn_core)
 target_link_libraries(kvrn_core PUBLIC PkgConfig::OSMESA m)
