@@ -289,8 +289,14 @@ LRESULT CALLBACK SaverClassProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CONTEXTMENU:
         if (saverHost.isPreview) {
             const HWND parent = GetParent(window);
-            if (parent && IsWindow(parent))
-                PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+            // WM_HELP's lParam points to its HELPINFO, which only a sent message
+            // carries (posting it fails); the context menu stays posted.
+            if (parent && IsWindow(parent)) {
+                if (message == WM_HELP)
+                    SendMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+                else
+                    PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+            }
             return 1;
         }
         break;

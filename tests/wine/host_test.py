@@ -1,6 +1,7 @@
 # host_test.py -- the saver host under Wine: switches and exit codes, the full-screen window and what
 # closes it, the single instance, the preview inside a host window, the settings store on the registry,
 # and frame pacing (processor time, input during the wait for a frame).
+import os
 import subprocess
 import sys
 import time
@@ -130,6 +131,14 @@ class Preview(unittest.TestCase):
         wine.key_up("Escape")
         self.assertTrue(wine.children(host_window))
         self.assertTrue(wine.running(saver))
+
+        # Help and context-menu requests go on to the host window, help with its HELPINFO intact.
+        log = os.path.join(wine.install_dir, "preview_host_messages.txt")
+        self.assertTrue(wine.post(preview.hwnd, 0x007B, 0, 0x00220011))  # WM_CONTEXTMENU at (17, 34)
+        self.assertEqual(wine.run(wh.program("window_probe.exe"), "help", preview.hwnd)[0], 0)
+        forwarded = lambda: open(log).read().split("\n") if os.path.exists(log) else []
+        wh.poll(lambda: "contextmenu 1 2228241" in forwarded(), "the context menu at the host window")
+        self.assertIn("help 1 4321 12 34", forwarded())
 
         wine.post(host_window, 0x0010)  # WM_CLOSE: the host destroys its window and the preview with it
         self.assertEqual(wine.wait_exit(saver), 0)
