@@ -230,7 +230,10 @@ BOOL CheckPasswordBeforeClose(HWND window) {
     if (step == PASSWORD_REFUSE) return FALSE;
     if (step == PASSWORD_MAY_CLOSE) return TRUE;
     const LRESULT verdict = SendMessageA(window, VerifyPasswordMessage, 0, 0);
-    if (EndPasswordCheck(saverHost, verdict, GetTickCount())) HideCursor();
+    if (EndPasswordCheck(saverHost, verdict, GetTickCount())) {
+        HideCursor();
+        ReleaseAllKeys();  // Escape let go in the password box stays down otherwise, and asks again
+    }
     return saverHost.isClosing;
 }
 

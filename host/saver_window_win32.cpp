@@ -145,6 +145,9 @@ LRESULT CALLBACK GameSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_KEYUP:
         KeyGoesUp(static_cast<unsigned int>(wParam));
         return 0;
+    case WM_KILLFOCUS:
+        ReleaseAllKeys();
+        [[fallthrough]];
     default:
         return DefaultSaverProc(window, message, wParam, lParam);
     }

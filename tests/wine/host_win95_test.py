@@ -81,6 +81,28 @@ class Windows95Family(unittest.TestCase):
         self.assertEqual(wine.wait_exit(saver), 0)
         self.assertEqual(calls(), ["refuse-again", "accept"])
 
+    def test_escape_released_in_the_password_box_leaves_no_key_held(self):
+        use_password(True)
+        answer("box")
+        saver, _ = start_saver()
+        wine.key_down("Escape")
+        try:
+            box = wine.wait_window("KvrnPasswordBox", "Password")
+        finally:
+            wine.key_up("Escape")  # the box has the keyboard focus: the saver never sees this
+        answer("accept")
+        before = wine.drawing_picture()
+        self.assertTrue(before)
+        wine.post(box.hwnd, 0x0010)  # WM_CLOSE: the box refuses
+        refused_at = time.monotonic()
+        # A held Escape would stop every frame and ask again 200 ms later, unbidden.
+        wh.poll(lambda: calls() != ["box"] or wine.drawing_picture() != before, "frames drawn after the refusal")
+        wh.poll(lambda: time.monotonic() - refused_at > 0.5, "half a second after the refusal")
+        self.assertEqual(calls(), ["box"])
+        wine.click(1)
+        self.assertEqual(wine.wait_exit(saver), 0)
+        self.assertEqual(calls(), ["box", "accept"])
+
 
 if __name__ == "__main__":
     sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
