@@ -192,11 +192,10 @@ void LoadPasswordVerifier() {
     if (passwordLibrary) UnloadPasswordVerifier();
     HKEY desktop = nullptr;
     if (RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop) != ERROR_SUCCESS) return;
-    DWORD usePassword = 0;  // a shorter value reads zero-extended, not as stack garbage
-    DWORD size = sizeof usePassword;
-    if (RegQueryValueExA(desktop, "ScreenSaveUsePassword", nullptr, nullptr, reinterpret_cast<BYTE *>(&usePassword),
-                         &size) == ERROR_SUCCESS &&
-        usePassword != 0) {
+    BYTE usePassword[PASSWORD_FLAG_READ_BYTES] = {};
+    DWORD size = sizeof usePassword, type = 0;
+    if (RegQueryValueExA(desktop, "ScreenSaveUsePassword", nullptr, &type, usePassword, &size) == ERROR_SUCCESS &&
+        PasswordFlagIsSet(type, usePassword, size)) {
         passwordLibrary = LoadLibraryA("PASSWORD.CPL");
         if (passwordLibrary) {
             passwordVerifier = reinterpret_cast<VerifyScreenSavePwdFunction>(

@@ -224,9 +224,11 @@ class SettingsStore(unittest.TestCase):
         wine.reg("add", KEY, "/v", "Full Detail", "/t", "REG_DWORD", "/d", "2", "/f")
         wine.reg("add", KEY, "/v", "HiScore", "/t", "REG_SZ", "/d", "987654", "/f")
         wine.reg("add", KEY, "/v", "HiScore Name", "/t", "REG_SZ", "/d", "ELEVENCHARS", "/f")
+        wine.reg("add", KEY, "/v", "Lighting FX", "/t", "REG_BINARY", "/f")  # holds no bytes
         code, out = wine.run(wh.program("settings_probe.exe"), "load")
         loaded = dict(line.split("=", 1) for line in out.split())
-        self.assertEqual((loaded["fullDetail"], loaded["highScore"], loaded["highScoreName"]), ("1", "0", "Quillon"))
+        self.assertEqual((loaded["fullDetail"], loaded["lightingFx"], loaded["highScore"], loaded["highScoreName"]),
+                         ("1", "1", "0", "Quillon"))
 
 
 if __name__ == "__main__":

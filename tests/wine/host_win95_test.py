@@ -39,8 +39,8 @@ def answer(word):
         file.write(word + "\n")
 
 
-def use_password(on):
-    wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", "REG_DWORD", "/d", "1" if on else "0", "/f")
+def use_password(on, kind="REG_DWORD"):
+    wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", kind, "/d", "1" if on else "0", "/f")
 
 
 class Windows95Family(unittest.TestCase):
@@ -55,11 +55,12 @@ class Windows95Family(unittest.TestCase):
         self.assertEqual(code, 0)  # elsewhere the same switch is refused with -1
 
     def test_without_password_protection_a_click_closes_at_once(self):
-        use_password(False)
-        saver, _ = wine.start_saver("/s")
-        wine.click(1)
-        self.assertEqual(wine.wait_exit(saver), 0)
-        self.assertEqual(calls(), [])
+        for kind in ("REG_DWORD", "REG_SZ"):  # the string "0" is off too
+            use_password(False, kind)
+            saver, _ = wine.start_saver("/s")
+            wine.click(1)
+            self.assertEqual(wine.wait_exit(saver), 0, kind)
+            self.assertEqual(calls(), [])
 
     def test_verifier_gates_the_close_and_a_retry_within_200_ms_is_refused_unasked(self):
         use_password(True)
@@ -84,7 +85,7 @@ class Windows95Family(unittest.TestCase):
     def test_escape_released_in_the_password_box_leaves_no_key_held(self):
         use_password(True)
         answer("box")
-        saver, _ = start_saver()
+        saver, _ = wine.start_saver("/s")
         wine.key_down("Escape")
         try:
             box = wine.wait_window("KvrnPasswordBox", "Password")
