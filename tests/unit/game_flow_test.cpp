@@ -146,13 +146,3 @@ TEST_F(GameTest, FlowEnterOnAnEmptyNameStoresTheScoreInTheRegistryOnlyThen) {
     ASSERT_TRUE(GetFakeRegistryValue("HiScore Name", &type, name, &size));
     EXPECT_STREQ(name, "");
 }
-
-TEST_F(GameTest, FlowScoreAsIntegerIsDefinedForEveryValue) {
-    EXPECT_EQ(ScoreAsInteger(512.75), 512);
-    EXPECT_EQ(ScoreAsInteger(-3.9), -3);
-    EXPECT_EQ(ScoreAsInteger(2147483646.5), 2147483646);
-    EXPECT_EQ(ScoreAsInteger(1.0e12), 2147483647);
-    EXPECT_EQ(ScoreAsInteger(-1.0e12), -2147483647 - 1);
-    EXPECT_EQ(ScoreAsInteger(1.0 / 0.0), 2147483647);
-    EXPECT_EQ(ScoreAsInteger(0.0 / 0.0), 0);
-}

@@ -1,16 +1,12 @@
-// game_level_test.cpp -- recorded games replayed through the real frame function: a whole game, and a tour of the screens
+// game_level_test.cpp -- a recorded game replayed through the real frame function, without a heap allocation in play
 #include <cstring>
-#include <string>
 
 #include "game/ape.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "host/game_calls.h"
-#include "host/offscreen_context.h"
 #include "settings/settings_store.h"
 #include "tests/support/game_allocation_counter.h"
 #include "tests/support/game_driver.h"
-#include "tests/support/scene_harness.h"
 
 namespace {
 
@@ -65,39 +61,7 @@ void Checkpoint(const char *name) {
     ADD_FAILURE() << "unknown checkpoint " << name;
 }
 
-// The screens tour's shots are named for the phase the game must be in.
-void ShotForReview(const char *name) {
-    const char *phases[] = {"title", "select", "intro", "play"};
-    int phase = 0;
-    while (phase < 3 && std::strcmp(name, phases[phase]) != 0) ++phase;
-    EXPECT_EQ(flow.gameState, phase) << name;
-    EXPECT_GT(LitPixelCount(), 800 * 600 / 20) << name;
-    if (phase == STATE_PLAY) {
-        // The HUD's "Level 1" stands in the top row of the centred 626-pixel strip.
-        int lit = 0;
-        for (int y = 600 - 24; y < 600 - 8; ++y)
-            for (int x = 87 + 40; x < 87 + 170; ++x) lit += !IsBlack(PixelAt(x, y));
-        EXPECT_GT(lit, 50);
-    }
-    EXPECT_NE(SaveTestShot(("screens_" + std::string(name)).c_str()), nullptr);
-}
-
-// The saver window's start-up on a window large enough to look at.
-class ScreensTour : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreateOffscreenContext(800, 600));
-        GameStartup(800, 600, 12345u);
-    }
-    void TearDown() override {
-        GameShutdown();
-        DestroyOffscreenContext();
-    }
-};
-
 }  // namespace
-
-TEST_F(ScreensTour, EveryScreenIsWrittenForReview) { PlayScript("screens_tour.txt", ShotForReview); }
 
 TEST_F(GameTest, AWholeGameByKeysAloneWithoutAHeapAllocation) {
     PlayScript("whole_game.txt", Checkpoint);

@@ -12,12 +12,13 @@
 
 namespace {
 
-TEST(ScoreLine, RightAlignsTheWholeScoreInFivePlaces) {
+TEST(ScoreLine, RightAlignsTheWholeScoreInFivePlacesAndHoldsAnyValue) {
     const struct {
         double score;
         const char *line;
     } cases[] = {{42.0, "Score:   42"},       {512.75, "Score:  512"},         {-0.9, "Score:    0"},
-                 {1234567.0, "Score:1234567"}, {1e300, "Score:2147483647"}};
+                 {1234567.0, "Score:1234567"}, {1e300, "Score:2147483647"},     {-1.0 / 0.0, "Score:-2147483648"},
+                 {0.0 / 0.0, "Score:    0"}};
     for (const auto &c : cases) {
         char text[32];
         FormatScoreLine(text, sizeof text, c.score);

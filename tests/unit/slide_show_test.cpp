@@ -101,22 +101,6 @@ protected:
     }
 };
 
-TEST_F(SlideShowTest, SetUpStartsAFreshShowWithSlideZeroAndNumberedSparks) {
-    slideShow.slideAlpha = 0.8f;  // in the middle of another still
-    slideShow.current = 7;
-    slideShow.slideHistory[0] = 3;
-    particleField[4].index = 9;
-    frameInput.now = 40.0f;
-    SetUpSlideShow();
-    EXPECT_EQ(slideShow.current, 0);
-    EXPECT_EQ(slideShow.slideAlpha, 0.0f);
-    EXPECT_EQ(slideShow.startTime, 40.0f);
-    EXPECT_EQ(slideShow.lastPointIndex, 149);
-    EXPECT_EQ(slideShow.width, 256);
-    EXPECT_EQ(slideShow.slideHistory[0], -1);
-    EXPECT_EQ(particleField[4].index, 4);
-}
-
 TEST_F(SlideShowTest, HiddenForSevenSecondsThenRisingThenPulsingWithTheFirstSparkThenFading) {
     StepUntil(7.0f);
     EXPECT_EQ(slideShow.slideAlpha, 0.0f);
