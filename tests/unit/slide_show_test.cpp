@@ -65,15 +65,9 @@ TEST(PointMap, PureRedPixelsAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
     EXPECT_EQ(show.lastPointIndex, -1);
 }
 
-TEST(PointMap, EveryStillHasItsMapAndAMapOfAnotherSizeIsNotUsed) {
-    for (const SlideRow &row : slideTable) {
-        const PointMapPixels map = ReadPointMapPixels(static_cast<int>(row.pointMapBitmap), row.width, row.height);
-        ASSERT_NE(map.rgb, nullptr) << row.caption;
-        SlideShow show{};
-        StorePointMap(show, map.rgb, map.bytesPerPixel, map.width, map.height);
-        EXPECT_GT(show.lastPointIndex, 30) << row.caption;
-    }
-    // Bitmap 122 is 256 x 32.
+// Every still's map holds sparks on its subject: the art test.
+TEST(PointMap, AMapOfAnotherSizeIsNotUsed) {
+    ASSERT_NE(ReadPointMapPixels(122, 256, 32).rgb, nullptr);  // bitmap 122 is 256 x 32
     EXPECT_EQ(ReadPointMapPixels(122, 128, 32).rgb, nullptr);
     EXPECT_EQ(ReadPointMapPixels(122, 256, 64).rgb, nullptr);
     EXPECT_EQ(ReadPointMapPixels(9999, 256, 32).rgb, nullptr);
