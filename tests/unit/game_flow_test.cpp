@@ -14,11 +14,11 @@
 
 namespace {
 
-// Ends the running game with the given score: the last life lost to a fall off the top floor.
+// Ends the running game with the given score: the last life lost to a fall just past the top floor's end at 1.5.
 void LoseLastLifeWithScore(double score) {
     playerController.score = score;
     playerController.lives = 1;
-    SetWorldPosition(*playerController.character, 2.0f, 12.0f, -5.5f);
+    SetWorldPosition(*playerController.character, 1.55f, 12.0f, -5.5f);
     Frames(1);
 }
 
