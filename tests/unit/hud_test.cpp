@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/frame_input.h"
 #include "game/game_state.h"
@@ -49,7 +50,7 @@ protected:
     void DrawOnBlue() {
         glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        LoadOverlayProjection(WIDTH, HEIGHT);
+        glCallList(ORTHO_OVERLAY_LIST);  // the overlay projection the start-up compiled for this window
         DrawOverlay();
     }
     int RedPixelsInIconRow() {
