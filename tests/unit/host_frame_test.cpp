@@ -12,6 +12,8 @@ TEST(Keys, AHeldKeyGivesOnePressThatStaysPendingUntilReadAndAReleasedOneNone) {
     EXPECT_FALSE(ConsumeKeyPress(KEY_RIGHT));  // another key's press is not this one
     EXPECT_TRUE(ConsumeKeyPress(KEY_SPACE));
     EXPECT_FALSE(ConsumeKeyPress(KEY_SPACE));
+    KeyGoesDown(KEY_SPACE);  // a repeat after the press was read adds none
+    EXPECT_FALSE(ConsumeKeyPress(KEY_SPACE));
     KeyGoesUp(KEY_SPACE);
     KeyGoesDown(KEY_SPACE);
     EXPECT_TRUE(ConsumeKeyPress(KEY_SPACE));
