@@ -5,7 +5,6 @@
 #include "common/gl.h"
 #include "common/message_box.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -108,10 +107,10 @@ bool ListsExtension(const char *extensions, const char *name) {
 }  // namespace
 
 bool OffersEdgeClamp(const char *version, const char *extensions) {
-    int major = 0, minor = 0;
-    if (version != nullptr && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
-        (major > 1 || (major == 1 && minor >= 2)))
-        return true;
+    // atoi and strchr rather than sscanf, whose runtime code would add imports the oldest systems lack.
+    const int major = version != nullptr ? std::atoi(version) : 0;
+    const char *dot = version != nullptr ? std::strchr(version, '.') : nullptr;
+    if (major > 1 || (major == 1 && dot != nullptr && std::atoi(dot + 1) >= 2)) return true;
     return extensions != nullptr && (ListsExtension(extensions, "GL_EXT_texture_edge_clamp") ||
                                      ListsExtension(extensions, "GL_SGIS_texture_edge_clamp"));
 }
