@@ -171,7 +171,7 @@ BitmapStatus ReadBitmapInfo(const uint8_t *dib, size_t size, BitmapInfo *info) {
     std::memset(info, 0, sizeof *info);
     if (dib == nullptr || size < 4) return BITMAP_TRUNCATED;
     uint32_t headerSize = U32(dib);
-    if (headerSize == 12 || headerSize == 64) return BITMAP_UNSUPPORTED;  // OS/2 headers
+    if (headerSize == 12 || headerSize == 16 || headerSize == 64) return BITMAP_UNSUPPORTED;  // OS/2 headers
     if (!KnownHeaderSize(headerSize)) return BITMAP_BAD_HEADER;
     if (size < headerSize) return BITMAP_TRUNCATED;
 
@@ -186,9 +186,10 @@ BitmapStatus ReadBitmapInfo(const uint8_t *dib, size_t size, BitmapInfo *info) {
     if (width > BITMAP_MAX_SIDE || rows > BITMAP_MAX_SIDE) return BITMAP_TOO_LARGE;
     if (static_cast<int64_t>(width) * rows > BITMAP_MAX_PIXELS) return BITMAP_TOO_LARGE;
 
+    // A JPEG or PNG inside says so by its compression and leaves the bit count 0.
+    if (compression == 4 || compression == 5) return BITMAP_UNSUPPORTED;
     if (bits == 16) return BITMAP_UNSUPPORTED;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return BITMAP_BAD_HEADER;
-    if (compression == 4 || compression == 5) return BITMAP_UNSUPPORTED;  // JPEG, PNG
     bool ok = compression == BITMAP_BI_RGB || (compression == BITMAP_BI_RLE8 && bits == 8) ||
               (compression == BITMAP_BI_RLE4 && bits == 4) || (compression == BITMAP_BI_BITFIELDS && bits == 32);
     if (!ok) return BITMAP_BAD_HEADER;

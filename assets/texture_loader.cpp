@@ -5,7 +5,9 @@
 #include "common/gl.h"
 #include "common/message_box.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture names are stored as 32-bit values");
 
@@ -63,18 +65,62 @@ void FillFromBitmap(uint8_t *rgba, const SourceBitmap &source, int left, int wid
     }
 }
 
+// Linear filtering at a texture's edge reaches half a texel beyond it. Plain
+// GL_CLAMP mixes in the border colour there, black by default, which draws
+// dark lines along every part of the paper-doll atlases (the mask pass
+// multiplies the background by it) and dark fringes round glows and stills.
+// Clamping to the edge texel mixes in nothing; where the driver cannot, the
+// border takes the picture's top-left texel, the colour each picture keeps as
+// its background: white in the masks, the transparent key colour in keyed
+// pictures, transparent white in the alpha-from-red ones.
+void SetEdgeClamp(const uint8_t *rgba) {
+    if (textures.edgeClamp) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        return;
+    }
+    const GLfloat border[4] = {rgba[0] / 255.0f, rgba[1] / 255.0f, rgba[2] / 255.0f, rgba[3] / 255.0f};
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, border);
+}
+
 void Upload(uint32_t *name, int width, int height, const uint8_t *rgba) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glGenTextures(1, name);
     glBindTexture(GL_TEXTURE_2D, *name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    SetEdgeClamp(rgba);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 
+// Whether the space-separated list holds the name as a whole word.
+bool ListsExtension(const char *extensions, const char *name) {
+    const size_t length = std::strlen(name);
+    for (const char *at = extensions; (at = std::strstr(at, name)) != nullptr; at += length) {
+        const bool starts = at == extensions || at[-1] == ' ';
+        if (starts && (at[length] == ' ' || at[length] == '\0')) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool OffersEdgeClamp(const char *version, const char *extensions) {
+    int major = 0, minor = 0;
+    if (version != nullptr && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
+        (major > 1 || (major == 1 && minor >= 2)))
+        return true;
+    return extensions != nullptr && (ListsExtension(extensions, "GL_EXT_texture_edge_clamp") ||
+                                     ListsExtension(extensions, "GL_SGIS_texture_edge_clamp"));
+}
+
+void CheckEdgeClamp() {
+    const char *version = reinterpret_cast<const char *>(glGetString(GL_VERSION));
+    const char *extensions = reinterpret_cast<const char *>(glGetString(GL_EXTENSIONS));
+    textures.edgeClamp = OffersEdgeClamp(version, extensions) ? 1 : 0;
+}
 
 void BuildTexel(const uint8_t *pixel, const uint8_t *key, int mode, uint8_t *texel) {
     if (pixel == nullptr) {

@@ -37,13 +37,21 @@ const int ALPHA_FROM_RED = 2;
 // Element k of glyphs is the glyph of character code 32 + k.
 const int GLYPH_COUNT = 96;
 
-// Texture names: filled by the scene set-up of each rendering context, never reset otherwise.
+// Texture names, and whether the driver clamps to the edge texel: filled at
+// the start-up of each rendering context, never reset otherwise.
 struct TextureNames {
     uint32_t slots[TEXTURE_SLOT_COUNT];
     uint32_t glyphs[GLYPH_COUNT];
+    uint8_t edgeClamp;
 };
 
 extern TextureNames textures;
+
+// Whether a driver of that version and extension string clamps to the edge
+// texel (OpenGL 1.2, GL_EXT_texture_edge_clamp or GL_SGIS_texture_edge_clamp).
+bool OffersEdgeClamp(const char *version, const char *extensions);
+// Asks the current context, once after it is made and before any texture is loaded.
+void CheckEdgeClamp();
 
 // The module whose resources hold the bitmaps is the resource seam's business
 // (resource_bytes.h), so it is not passed here.

@@ -6,6 +6,14 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)
 enable_testing()
 
+# The unit suite's second build in tools/test_all.sh: every report of either
+# sanitizer ends the run with a failure.
+option(KVRN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(KVRN_SANITIZE)
+  add_compile_options(-O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 add_library(kvrn_core STATIC ${KVRN_PORTABLE_SOURCES} ${KVRN_NATIVE_SOURCES})
 kvrn_common_settings(kvrn_core)
 target_link_libraries(kvrn_core PUBLIC PkgConfig::OSMESA m)
@@ -37,6 +45,10 @@ set_tests_properties(unit_tests_one_process_shuffled PROPERTIES TIMEOUT 1200
 # The folders keep their one-way order.
 add_test(NAME layer_order COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/build/layer_order_test.sh
   ${CMAKE_CURRENT_SOURCE_DIR})
+
+add_test(NAME default_score_host_is_localhost
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/default-host-check
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/tests/scripts/check_default_score_host.cmake)
 
 # The Windows saver, i686 (release) and x86_64 (run by the Wine tests).
 option(KVRN_WINDOWS_BUILDS "Cross-build the Windows saver and run the Wine tests" ON)

@@ -23,7 +23,7 @@ if(NOT KVRN_FRAME_PACING)
   target_compile_definitions(kvrnpss PRIVATE KVRN_FLAT_OUT_FRAMES)
 endif()
 target_link_options(kvrnpss PRIVATE -static -static-libgcc -static-libstdc++)
-target_link_libraries(kvrnpss PRIVATE opengl32 gdi32 user32 winmm ws2_32 shell32 advapi32 comctl32)
+target_link_libraries(kvrnpss PRIVATE opengl32 gdi32 user32 winmm wsock32 shell32 advapi32 comctl32)
 file(GLOB KVRN_RESOURCE_INPUTS CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/*.rc
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/*.ico

@@ -20,7 +20,7 @@ const int KEY_DOWN = 0x28;
 struct FrameInput {
     float now = 0.0f;              // seconds since the clock started
     float dt = 1.0f;               // seconds between the last two readings; 1.0 before the first frame
-    float previousReading = 0.0f;  // the clock reading of the previous drawn frame
+    double previousReading = 0.0;  // the clock reading of the previous drawn frame, at the clock's precision
     uint8_t keyDown[256] = {};
     uint8_t keyPressed[256] = {};
 };

@@ -11,3 +11,9 @@
 #include <windows.h>
 #endif
 #include <GL/gl.h>
+
+// OpenGL 1.2 (and the EXT and SGIS edge-clamp extensions, same value); the
+// Windows header stops at 1.1.
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif

@@ -10,9 +10,11 @@ bool RunFrame() {
     UpdateGameState();
     PlayStep();
     if (frameInput.keyDown[KEY_ESCAPE]) return false;
-    const float reading = static_cast<float>(ClockSeconds());
-    frameInput.now = reading;
-    frameInput.dt = reading - frameInput.previousReading;
+    // dt comes from the full readings: two floats a few days into a run differ
+    // only in steps of 1/64 s, which would make every animation judder.
+    const double reading = ClockSeconds();
+    frameInput.now = static_cast<float>(reading);
+    frameInput.dt = static_cast<float>(reading - frameInput.previousReading);
     frameInput.previousReading = reading;
     RenderFrame();
     return true;

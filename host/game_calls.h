@@ -22,3 +22,7 @@ void GameShutdown();
 // held key adds no press.
 void KeyGoesDown(unsigned int key);
 void KeyGoesUp(unsigned int key);
+// The saver lost the keyboard focus, or a password check was refused: every
+// key counts as released, since key-ups that went to another window (the
+// password box) never come here.
+void ReleaseAllKeys();

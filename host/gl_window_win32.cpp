@@ -55,6 +55,9 @@ LRESULT CALLBACK GlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_PALETTECHANGED:
         if (reinterpret_cast<HWND>(wParam) == window) return 0;
         return RealizeGlPalette();
+    case WM_KILLFOCUS:
+        ReleaseAllKeys();
+        [[fallthrough]];
     default: {
         // Closing input over this window closes the saver window; the platform
         // default for this window's own messages stays with this window, except

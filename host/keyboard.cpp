@@ -1,6 +1,8 @@
 // keyboard.cpp -- key messages into the key arrays
 #include "host/game_calls.h"
 
+#include <cstring>
+
 #include "common/frame_input.h"
 
 void KeyGoesDown(unsigned int key) {
@@ -11,3 +13,8 @@ void KeyGoesDown(unsigned int key) {
 }
 
 void KeyGoesUp(unsigned int key) { frameInput.keyDown[key & 0xFF] = 0; }
+
+void ReleaseAllKeys() {
+    std::memset(frameInput.keyDown, 0, sizeof frameInput.keyDown);
+    std::memset(frameInput.keyPressed, 0, sizeof frameInput.keyPressed);
+}

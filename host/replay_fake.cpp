@@ -10,15 +10,22 @@
 #include "common/random.h"
 #include "host/clock_fake.h"
 #include "host/game_calls.h"
+#include "host/game_clock.h"
 
 void ReplayKeyDown(int key) { KeyGoesDown(static_cast<unsigned int>(key)); }
 void ReplayKeyUp(int key) { KeyGoesUp(static_cast<unsigned int>(key)); }
 
+// The scripts were recorded while the game read the clock as a float; each frame gets the
+// reading it had then, so a recorded game replays frame for frame (a barrel thrown one
+// frame apart changes every random draw after it).
 bool ReplayFrames(int count, double frameSeconds) {
     bool drawn = true;
     for (int i = 0; i < count; ++i) {
         AdvanceScriptedClock(frameSeconds);
+        const double reading = ClockSeconds();
+        SetScriptedClock(static_cast<float>(reading));
         drawn = RunFrame() && drawn;
+        SetScriptedClock(reading);
     }
     return drawn;
 }

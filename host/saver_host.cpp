@@ -1,6 +1,8 @@
 // saver_host.cpp -- switch parsing, the close rules and the password timing, free of the platform
 #include "host/saver_host.h"
 
+#include "settings/registry.h"
+
 SaverHostState saverHost;
 
 uint32_t ParseWindowHandle(const char *text) {
@@ -145,4 +147,21 @@ bool EndPasswordCheck(SaverHostState &host, intptr_t verifierResult, uint32_t ti
     host.isCheckingPassword = 0;
     host.lastPasswordCheckTicks = ticksAfterCheck;
     return host.isClosing == 0;
+}
+
+bool PasswordFlagIsSet(uint32_t type, const uint8_t *data, uint32_t size) {
+    bool nonZero = false;
+    if (type == REGISTRY_TYPE_DWORD || type == REGISTRY_TYPE_BINARY) {
+        if (size > 4) return false;
+        for (uint32_t i = 0; i < size; ++i) nonZero = nonZero || data[i] != 0;
+        return nonZero;
+    }
+    if (type != REGISTRY_TYPE_SZ) return false;
+    uint32_t length = 0;
+    while (length < size && data[length] != 0) ++length;
+    for (uint32_t i = 0; i < length; ++i) {
+        if (data[i] < '0' || data[i] > '9') return false;
+        nonZero = nonZero || data[i] != '0';
+    }
+    return nonZero;
 }

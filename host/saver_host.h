@@ -98,6 +98,13 @@ struct SaverAction {
 // for WM_MOUSEMOVE and WM_CLOSE); the mouse anchor is moved here.
 SaverAction DecideDefaultSaverAction(SaverHostState &host, unsigned int message, uintptr_t wParam, ScreenPoint cursor);
 
+// "ScreenSaveUsePassword", read with a buffer of PASSWORD_FLAG_READ_BYTES:
+// a number of one to four bytes (REG_DWORD, or REG_BINARY), zero-extended, or
+// a string of decimal digits (REG_SZ) read as that number, so "0" is off.
+// Anything else, an empty value included, means no password.
+const uint32_t PASSWORD_FLAG_READ_BYTES = 16;
+bool PasswordFlagIsSet(uint32_t type, const uint8_t *data, uint32_t size);
+
 // The 200 ms rule: a close request this soon after the end of the previous
 // password check is refused without asking again. Tick counts wrap.
 bool PasswordCheckTooSoon(uint32_t lastCheckTicks, uint32_t nowTicks);

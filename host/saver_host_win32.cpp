@@ -192,11 +192,10 @@ void LoadPasswordVerifier() {
     if (passwordLibrary) UnloadPasswordVerifier();
     HKEY desktop = nullptr;
     if (RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop) != ERROR_SUCCESS) return;
-    DWORD usePassword = 0;  // a shorter value reads zero-extended, not as stack garbage
-    DWORD size = sizeof usePassword;
-    if (RegQueryValueExA(desktop, "ScreenSaveUsePassword", nullptr, nullptr, reinterpret_cast<BYTE *>(&usePassword),
-                         &size) == ERROR_SUCCESS &&
-        usePassword != 0) {
+    BYTE usePassword[PASSWORD_FLAG_READ_BYTES] = {};
+    DWORD size = sizeof usePassword, type = 0;
+    if (RegQueryValueExA(desktop, "ScreenSaveUsePassword", nullptr, &type, usePassword, &size) == ERROR_SUCCESS &&
+        PasswordFlagIsSet(type, usePassword, size)) {
         passwordLibrary = LoadLibraryA("PASSWORD.CPL");
         if (passwordLibrary) {
             passwordVerifier = reinterpret_cast<VerifyScreenSavePwdFunction>(
@@ -230,7 +229,10 @@ BOOL CheckPasswordBeforeClose(HWND window) {
     if (step == PASSWORD_REFUSE) return FALSE;
     if (step == PASSWORD_MAY_CLOSE) return TRUE;
     const LRESULT verdict = SendMessageA(window, VerifyPasswordMessage, 0, 0);
-    if (EndPasswordCheck(saverHost, verdict, GetTickCount())) HideCursor();
+    if (EndPasswordCheck(saverHost, verdict, GetTickCount())) {
+        HideCursor();
+        ReleaseAllKeys();  // Escape let go in the password box stays down otherwise, and asks again
+    }
     return saverHost.isClosing;
 }
 
@@ -289,8 +291,14 @@ LRESULT CALLBACK SaverClassProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CONTEXTMENU:
         if (saverHost.isPreview) {
             const HWND parent = GetParent(window);
-            if (parent && IsWindow(parent))
-                PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+            // WM_HELP's lParam points to its HELPINFO, which only a sent message
+            // carries (posting it fails); the context menu stays posted.
+            if (parent && IsWindow(parent)) {
+                if (message == WM_HELP)
+                    SendMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+                else
+                    PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+            }
             return 1;
         }
         break;

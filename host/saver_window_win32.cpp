@@ -1,8 +1,6 @@
 // saver_window_win32.cpp -- GameSaverProc, CreateGlWindow with its pixel format and palette, and teardown
 #include <windows.h>
 
-#include <sys/timeb.h>
-
 #include <cstdlib>
 
 #include "common/message_box.h"
@@ -17,11 +15,16 @@ GameWindows gameWindows;
 static const char GL_CLASS_NAME[] = "OpenGL Window";
 static const char CREATE_CAPTION[] = "Error Creating Window";
 
+// The system clock rather than the runtime's: the C runtime of the 95 family
+// and NT 4 has no 64-bit time call, and a missing import stops the program loading.
 int GetTimeOfDay(TimeOfDay *time, void *) {
-    __timeb64 wallClock = {};
-    _ftime64(&wallClock);
-    time->seconds = static_cast<long>(wallClock.time);
-    time->microseconds = static_cast<long>(wallClock.millitm) * 1000;
+    static const ULONGLONG FILE_TIME_AT_1970 = 116444736000000000ULL;  // 100 ns steps since 1601
+    static const ULONGLONG STEPS_PER_SECOND = 10000000ULL, STEPS_PER_MILLISECOND = 10000ULL;
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG steps = ((static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime) - FILE_TIME_AT_1970;
+    time->seconds = static_cast<long>(steps / STEPS_PER_SECOND);
+    time->microseconds = static_cast<long>(steps % STEPS_PER_SECOND / STEPS_PER_MILLISECOND) * 1000;
     return 0;
 }
 
@@ -142,6 +145,9 @@ LRESULT CALLBACK GameSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_KEYUP:
         KeyGoesUp(static_cast<unsigned int>(wParam));
         return 0;
+    case WM_KILLFOCUS:
+        ReleaseAllKeys();
+        [[fallthrough]];
     default:
         return DefaultSaverProc(window, message, wParam, lParam);
     }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "assets/texture_loader.h"
 #include "common/gl.h"
 #include "render/scene_setup.h"
 
@@ -16,6 +17,7 @@ void InitGlState() {
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    CheckEdgeClamp();
     InitScene();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_NORMALIZE);

@@ -13,7 +13,7 @@ extern ClientRect clientRect;
 inline int W() { return clientRect.right; }
 inline int H() { return clientRect.bottom; }
 
-// Depth test, colour material, the scene set-up, blend function, renormalisation.
+// Depth test, colour material, the driver's edge clamping, the scene set-up, blend function, renormalisation.
 void InitGlState();
 // The 45-degree perspective of the play view over the whole window.
 void SetProjection(int width, int height);

@@ -1,6 +1,8 @@
 // torches.cpp -- torch records, flames, flame sprite and sconce lists, lights
 #include "render/torches.h"
 
+#include <algorithm>
+
 #include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/frame_input.h"
@@ -40,6 +42,7 @@ void ConstructTorches() {
             SpawnFlame(flame);
         }
         torch.flicker = TORCH_START_FLICKER;
+        torch.flickerWait = 0.0f;  // the first update turns at once
     }
 }
 
@@ -161,15 +164,34 @@ void SetUpFixedLight() {
     glEnable(GL_LIGHT0);
 }
 
+// A new direction drawn every frame made the flicker a random walk whose
+// steps shrink with the frame time: at 120 fps the light swung about half as
+// far as at 30. Turning at a fixed rhythm instead gives every frame rate the
+// look of 30 fps. A turn due within a frame happens there, so a 30 fps frame
+// makes exactly one draw; the slack keeps float rounding of the frame time
+// from adding a second one.
+static void AdvanceFlicker(Torch &torch) {
+    const float slack = 1e-4f;
+    float left = std::min(frameInput.dt, 1.0f);  // a stalled frame catches up at most a second
+    while (left > slack) {
+        if (torch.flickerWait <= slack) {
+            torch.flickerSpeed = (Random() & 1) ? -FLICKER_SPEED : FLICKER_SPEED;
+            if (torch.flicker < FLICKER_LOW) torch.flickerSpeed = FLICKER_SPEED;
+            if (torch.flicker > FLICKER_HIGH) torch.flickerSpeed = -FLICKER_SPEED;
+            torch.flickerWait += FLICKER_TURN_SECONDS;
+        }
+        const float step = std::min(left, torch.flickerWait);
+        torch.flicker += step * torch.flickerSpeed;
+        torch.flickerWait -= step;
+        left -= step;
+    }
+}
+
 void UpdateTorch(Torch &torch) {
     if (settings.lightingFx) {
         // Re-given every frame in the world transform, so the light stays on the torch.
         SetLightPosition(torch);
-        float speed = (Random() & 1) ? -FLICKER_SPEED : FLICKER_SPEED;
-        if (torch.flicker < FLICKER_LOW) speed = FLICKER_SPEED;
-        if (torch.flicker > FLICKER_HIGH) speed = -FLICKER_SPEED;
-        torch.flicker += frameInput.dt * speed;
-        if (torch.flicker < FLICKER_FLOOR) torch.flicker = FLICKER_FLOOR;
+        AdvanceFlicker(torch);
         SetLightReach(torch);
     }
     // A dead flame is respawned here, before it would be drawn again.

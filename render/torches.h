@@ -21,7 +21,9 @@ struct Torch {
     Vec3 position;
     uint32_t lightId;  // GL_LIGHT0 + torch index
     FlameParticle flames[FLAMES_PER_TORCH];
-    float flicker;     // light reach
+    float flicker;       // light reach
+    float flickerSpeed;  // reach gained per second until the next turn
+    float flickerWait;   // seconds until the flicker turns again
 };
 
 extern Torch torches[TORCH_COUNT];
@@ -31,10 +33,9 @@ const float TORCH_START_FLICKER = 1.5f;
 const float FLICKER_LOW = 0.25f;
 const float FLICKER_HIGH = 1.25f;
 const float FLICKER_SPEED = 5.0f;
-// A long frame can carry the flicker more than a step past its lower bound;
-// the reach never drops to this or below, so the attenuation stays finite and
-// positive (GL rejects negative attenuation and 1/0 would light nothing).
-const float FLICKER_FLOOR = 0.01f;
+// The flicker draws a new direction this often, whatever the frame rate, so
+// it overshoots a bound by at most 5/30 and the reach stays positive.
+const float FLICKER_TURN_SECONDS = 1.0f / 30.0f;
 
 // Program start, before the generator is seeded: flames reset and spawned, flicker 1.5.
 void ConstructTorches();

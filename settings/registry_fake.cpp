@@ -67,12 +67,13 @@ RegistryKey CreateSettingsKeyForWriting(uint32_t *errorCode) {
 
 void CloseSettingsKey(RegistryKey) {}
 
-bool QueryRegistryValue(RegistryKey key, const char *name, void *buffer, uint32_t *size) {
+bool QueryRegistryValue(RegistryKey key, const char *name, void *buffer, uint32_t *size, uint32_t *type) {
     if (!key) return false;
     const StoredValue *value = FindValue(name);
     if (!value || value->size > *size) return false;  // ERROR_MORE_DATA leaves the buffer alone too
     std::memcpy(buffer, value->data, value->size);
     *size = value->size;
+    *type = value->type;
     return true;
 }
 

@@ -29,13 +29,14 @@ void CloseSettingsKey(RegistryKey key) {
     if (key) RegCloseKey(static_cast<HKEY>(key));
 }
 
-bool QueryRegistryValue(RegistryKey key, const char *name, void *buffer, uint32_t *size) {
+bool QueryRegistryValue(RegistryKey key, const char *name, void *buffer, uint32_t *size, uint32_t *type) {
     if (!key) return false;
-    DWORD length = *size;
-    if (RegQueryValueExA(static_cast<HKEY>(key), name, nullptr, nullptr, static_cast<BYTE *>(buffer), &length) !=
+    DWORD length = *size, storedType = 0;
+    if (RegQueryValueExA(static_cast<HKEY>(key), name, nullptr, &storedType, static_cast<BYTE *>(buffer), &length) !=
         ERROR_SUCCESS)
         return false;
     *size = length;
+    *type = storedType;
     return true;
 }
 

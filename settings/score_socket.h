@@ -11,7 +11,7 @@ int StartScoreSockets();
 void OpenScoreSocket();
 // Looks the host name up and keeps its first IPv4 address as the server address.
 bool LookUpScoreServer(const char *hostName);
-// Connects the socket to the server address, blocking.
+// Connects the socket to the server address; Windows gives up after 8 s.
 bool ConnectScoreSocket();
 // One send call with flags 0; true only when every byte was taken.
 bool SendOnScoreSocket(const char *bytes, int length);

@@ -48,11 +48,9 @@ void OpenScoreSocket() {
 }
 
 bool LookUpScoreServer(const char *hostName) {
+    if (localServerName[0] == '\0' || std::strcmp(hostName, localServerName) != 0) return false;
     in_addr address{};
-    if (inet_pton(AF_INET, hostName, &address) != 1) {
-        if (localServerName[0] == '\0' || std::strcmp(hostName, localServerName) != 0) return false;
-        address.s_addr = htonl(INADDR_LOOPBACK);
-    }
+    if (inet_pton(AF_INET, hostName, &address) != 1) address.s_addr = htonl(INADDR_LOOPBACK);
     serverAddress = sockaddr_in{};
     serverAddress.sin_family = AF_INET;
     serverAddress.sin_port = htons(localServerPort);

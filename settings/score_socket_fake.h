@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
-// The lookup never asks a name server: a dotted IPv4 address stands for
-// itself, and the one name set here resolves to 127.0.0.1. Every other name
-// fails as an unknown host. Connections go to the port set here.
+// The lookup never asks a name server: only the one name set here resolves,
+// a dotted IPv4 address to itself and any other name to 127.0.0.1. Every
+// other name fails as an unknown host, whatever the build's score host is.
+// Connections go to the port set here.
 void SetFakeScoreServer(const char *hostName, uint16_t port);
 
 // Start-up answers this error code instead of 0 (0 restores success).

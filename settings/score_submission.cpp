@@ -114,5 +114,5 @@ void SubmitHighScore(int32_t score, const char *name, int32_t character) {
         return;
     }
     settings.scoreSubmitted = 1;
-    SaveSettings();
+    SaveSubmittedFlag();
 }

@@ -12,19 +12,21 @@ static const char DEFAULT_NAME[] = "Quillon";
 static const uint32_t NAME_READ_BYTES = 79;  // at most 78 characters and the NUL
 static const size_t LONGEST_NAME = 10;
 
+// A value that holds no bytes counts as missing. The type is not examined: a
+// shorter value reads zero-extended, a longer one as missing.
 static uint32_t ReadDword(RegistryKey key, const char *name, uint32_t fallback) {
-    uint8_t bytes[4] = {0, 0, 0, 0};  // a shorter value reads zero-extended
-    uint32_t size = sizeof bytes;
-    if (!QueryRegistryValue(key, name, bytes, &size)) return fallback;
+    uint8_t bytes[4] = {0, 0, 0, 0};
+    uint32_t size = sizeof bytes, type = 0;
+    if (!QueryRegistryValue(key, name, bytes, &size, &type) || size == 0) return fallback;
     return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-// The string is always NUL-terminated inside `text`, whatever was stored:
-// a stored string need not end with a NUL.
+// Only a string value that holds bytes replaces the default. The string is
+// always NUL-terminated inside `text`: a stored one need not end with a NUL.
 static void ReadString(RegistryKey key, const char *name, const char *fallback, char (&text)[NAME_READ_BYTES + 1]) {
-    uint32_t size = NAME_READ_BYTES;
-    if (!QueryRegistryValue(key, name, text, &size)) {
+    uint32_t size = NAME_READ_BYTES, type = 0;
+    if (!QueryRegistryValue(key, name, text, &size, &type) || size == 0 || type != REGISTRY_TYPE_SZ) {
         std::strcpy(text, fallback);
         return;
     }
@@ -56,15 +58,29 @@ bool LoadSettings() {
     return true;
 }
 
-bool SaveSettings() {
+// The key for a save; null after the user has been shown why it cannot be created.
+static RegistryKey CreateKeyForSaving() {
     uint32_t errorCode = 0;
     const RegistryKey key = CreateSettingsKeyForWriting(&errorCode);
     if (!key) {
         char text[512];
         RegistryErrorText(errorCode, text, sizeof text);
         ShowInformationMessage(text, "GetLastError");
-        return false;
     }
+    return key;
+}
+
+bool SaveSubmittedFlag() {
+    const RegistryKey key = CreateKeyForSaving();
+    if (!key) return false;
+    WriteDword(key, "Harlan Voss", settings.scoreSubmitted ? 1 : 0);
+    CloseSettingsKey(key);
+    return true;
+}
+
+bool SaveSettings() {
+    const RegistryKey key = CreateKeyForSaving();
+    if (!key) return false;
     WriteDword(key, "Harlan Voss", settings.scoreSubmitted ? 1 : 0);
     WriteDword(key, "Full Detail", settings.fullDetail ? 1 : 0);
     WriteDword(key, "Lighting FX", settings.lightingFx ? 1 : 0);

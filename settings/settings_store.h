@@ -20,3 +20,6 @@ extern SettingsStore settings;
 
 bool LoadSettings();
 bool SaveSettings();
+// Writes "Harlan Voss" alone: a submission must not commit option changes the
+// settings dialog may still cancel. Fails and reports as SaveSettings does.
+bool SaveSubmittedFlag();

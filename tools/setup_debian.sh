@@ -10,7 +10,7 @@ PACKAGES=(
   wine wine64 xvfb xdotool x11-utils xauth imagemagick
   clang libclang-rt-14-dev
   python3 python3-pil fonts-dejavu-core
-  iproute2 util-linux
+  iproute2 util-linux nftables
   libcpp-httplib-dev libsqlite3-dev chromium
 )
 missing=()

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # saver_binary_test.sh -- a built saver is a Windows GUI program that needs only the system's own DLLs,
 # carries its manifest (DPI awareness, common controls 6), its name as string 1 and the project's version.
-#   saver_binary_test.sh OBJDUMP SAVER VERSION
+# Given a list of the functions the oldest target system provides (win95_imports.txt), every imported
+# function must be on it.
+#   saver_binary_test.sh OBJDUMP SAVER VERSION [PROVIDED_FUNCTIONS]
 set -u
 objdump=$1
 saver=$2
 version=$3
+provided=${4:-}
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -14,7 +17,7 @@ headers=$("$objdump" -p "$saver")
 echo "$headers" | grep -q "Subsystem.*(Windows GUI)" || fail "not a Windows GUI program"
 
 # DLLs every Windows installation has; the runtime's own (libstdc++, libgcc, winpthread) are not among them.
-allowed=" KERNEL32.DLL USER32.DLL GDI32.DLL OPENGL32.DLL ADVAPI32.DLL WINMM.DLL WS2_32.DLL SHELL32.DLL COMCTL32.DLL MSVCRT.DLL "
+allowed=" KERNEL32.DLL USER32.DLL GDI32.DLL OPENGL32.DLL ADVAPI32.DLL WINMM.DLL WSOCK32.DLL WS2_32.DLL SHELL32.DLL COMCTL32.DLL MSVCRT.DLL "
 imports=$(echo "$headers" | awk '/DLL Name:/{print toupper($3)}')
 [ -n "$imports" ] || fail "no imports found"
 for dll in $imports; do
@@ -23,6 +26,16 @@ for dll in $imports; do
     *) fail "imports $dll, which is not a Windows system DLL" ;;
   esac
 done
+
+if [ -n "$provided" ]; then
+  # Import lines read "<tab>vma<tab> hint name" under their "DLL Name:" line.
+  functions=$(echo "$headers" | awk '/DLL Name:/ { dll = toupper($3) }
+                                     /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+$/ { print dll " " $3 }')
+  [ -n "$functions" ] || fail "no imported functions found"
+  missing=$(awk 'NR == FNR { if ($1 !~ /^#/) for (i = 2; i <= NF; i++) ok[toupper($1) " " $i]; next }
+                 !($0 in ok)' "$provided" <(echo "$functions"))
+  [ -z "$missing" ] || fail "imports what $(basename "$provided") does not list:" $missing
+fi
 
 # The manifest is stored as its own text among the resources.
 grep -qa "<dpiAware[^>]*>true</dpiAware>" "$saver" || fail "manifest without DPI awareness"

@@ -9,9 +9,9 @@
 #include "common/frame_input.h"
 #include "game/ape.h"
 #include "game/player.h"
-#include "host/clock_fake.h"
 #include "host/game_calls.h"
 #include "host/offscreen_context.h"
+#include "host/replay.h"
 
 static const int TEST_WIDTH = 160;
 static const int TEST_HEIGHT = 120;
@@ -26,12 +26,8 @@ void GameTest::TearDown() {
     DestroyOffscreenContext();
 }
 
-void Frames(int count, double frameSeconds) {
-    for (int i = 0; i < count; ++i) {
-        AdvanceScriptedClock(frameSeconds);
-        RunFrame();
-    }
-}
+// Read the clock as a replay does, at the precision the tests' expected numbers were worked out with.
+void Frames(int count, double frameSeconds) { ReplayFrames(count, frameSeconds); }
 
 void Seconds(double seconds, double frameSeconds) { Frames(std::max(1, static_cast<int>(seconds / frameSeconds + 0.5)), frameSeconds); }
 

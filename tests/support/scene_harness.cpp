@@ -97,11 +97,17 @@ Rgba PixelAt(int x, int y) {
 bool IsRed(Rgba p) { return p.r > 200 && p.g < 60 && p.b < 60; }
 bool IsBlack(Rgba p) { return p.r < 8 && p.g < 8 && p.b < 8; }
 
-int LitPixelCount() {
+static int CountPixels(bool (*counted)(const uint8_t *rgba)) {
     const uint8_t *pixels = ReadOffscreenPixels();
-    const int total = OffscreenWidth() * OffscreenHeight();
-    int lit = 0;
-    for (int i = 0; i < total; ++i)
-        if (pixels[i * 4] >= 8 || pixels[i * 4 + 1] >= 8 || pixels[i * 4 + 2] >= 8) ++lit;
-    return lit;
+    int count = 0;
+    for (int i = 0; i < OffscreenWidth() * OffscreenHeight(); ++i) count += counted(&pixels[i * 4]);
+    return count;
+}
+
+int LitPixelCount() {
+    return CountPixels([](const uint8_t *p) { return p[0] >= 8 || p[1] >= 8 || p[2] >= 8; });
+}
+
+int MagentaPixelCount() {
+    return CountPixels([](const uint8_t *p) { return p[0] > p[1] + 16 && p[2] > p[1] + 16; });
 }

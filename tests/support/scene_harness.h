@@ -47,3 +47,5 @@ bool IsRed(Rgba p);
 bool IsBlack(Rgba p);
 // Pixels of the whole frame that are not black.
 int LitPixelCount();
+// Pixels of the whole frame whose red and blue both stand clear of green: a magenta tint.
+int MagentaPixelCount();

@@ -1,4 +1,4 @@
-// game_character_test.cpp -- character records, the animation engine and the tower's walking rules
+// game_character_test.cpp -- the animation engine and the flights' strict windows (walking and climbing: the replayed game)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -113,24 +113,4 @@ TEST_F(CharacterTest, TowerFlightWindowsAreStrictAndSetTheBounds) {
     EXPECT_FLOAT_EQ(b.flightBottomY, 9.0f);
     EXPECT_FLOAT_EQ(FloorDepth(2.99f), 2.5f);  // a floor's band starts at its height
     EXPECT_FLOAT_EQ(FloorDepth(3.0f), 0.5f);
-}
-
-TEST_F(CharacterTest, TowerMotionKeepsStillDepthsAndNeverPassesTheDiagonal) {
-    CharacterRecord &b = characterB;
-    SetWorldPosition(b, 0.0f, 3.0f, 2.5f);  // standing on floor 1 at the wrong depth
-    b.velocity = Vec3{0, 0, 0};
-    MotionStep(b);
-    EXPECT_FLOAT_EQ(WorldPosition(b).z, 2.5f);
-    b.velocity.x = 140.0f;
-    MotionStep(b);
-    EXPECT_NEAR(WorldPosition(b).z, 2.5f - 1.4f * frameInput.dt, 1e-4f) << "moving, the depth follows the floor";
-
-    // On flight 2 moving right past the diagonal: stops on it.
-    SetWorldPosition(b, -4.0f, 4.0f, 0.0f);
-    b.stairDirection = 1;
-    b.stairTargetX = -5.0f;
-    b.velocity = Vec3{100.0f, 80.0f, 0.0f};
-    MotionStep(b);
-    EXPECT_FLOAT_EQ(WorldPosition(b).x, -5.0f);
-    EXPECT_EQ(b.velocity.x, 0.0f);
 }

@@ -1,7 +1,10 @@
 // game_level_test.cpp -- recorded games replayed through the real frame function: a whole game, and a tour of the screens
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "assets/texture_loader.h"
 #include "game/ape.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -72,6 +75,19 @@ void ShotForReview(const char *name) {
     while (phase < 3 && std::strcmp(name, phases[phase]) != 0) ++phase;
     EXPECT_EQ(flow.gameState, phase) << name;
     EXPECT_GT(LitPixelCount(), 800 * 600 / 20) << name;
+    EXPECT_EQ(MagentaPixelCount(), 0) << name;  // no key colour filtered into an edge
+    if (phase == STATE_SELECT) {
+        // The captain's portrait, 64 x 128 texels on 80 x 160 pixels centred at (232, 430), upright where the
+        // overlay's pixel units put it: texel (26, 39), amid texels like it, lands on pixel (225, 460); its
+        // mirror image across the middle row is clear.
+        std::vector<uint8_t> portrait(64 * 128 * 4);
+        glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_PORTRAIT_CAPTAIN]);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, portrait.data());
+        const uint8_t *texel = &portrait[(39 * 64 + 26) * 4];
+        ASSERT_TRUE(texel[3] == 255 && portrait[(88 * 64 + 26) * 4 + 3] == 0) << "the portrait was repainted";
+        const Rgba shown = PixelAt(225, 460);
+        EXPECT_LE(std::abs(shown.r - texel[0]) + std::abs(shown.g - texel[1]) + std::abs(shown.b - texel[2]), 16);
+    }
     if (phase == STATE_PLAY) {
         // The HUD's "Level 1" stands in the top row of the centred 626-pixel strip.
         int lit = 0;

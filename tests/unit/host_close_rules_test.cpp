@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/saver_host.h"
+#include "settings/registry.h"
 
 namespace {
 
@@ -88,6 +89,31 @@ TEST(CloseRules, CloseVerifierAndAutoPlayMessagesDependOnFamilyAndVerifier) {
         EXPECT_EQ(action.answer, ANSWER_VALUE);
         EXPECT_EQ(action.value, loaded ? 1 : 0);
     }
+}
+
+TEST(PasswordGate, TheFlagIsANumberOrAStringOfDigitsAndAnythingElseMeansNoPassword) {
+    const struct {
+        uint32_t type;
+        const char *data;
+        uint32_t size;
+        bool set;
+    } cases[] = {
+        // type                 data         size  set
+        {REGISTRY_TYPE_DWORD,   "\0\0\0\1",    4,  true},
+        {REGISTRY_TYPE_DWORD,   "\0\0\0\0",    4,  false},
+        {REGISTRY_TYPE_BINARY,  "\1",          1,  true},   // short: zero-extended
+        {REGISTRY_TYPE_BINARY,  "\1\0\0\0\0",   5,  false},  // too long for a number
+        {REGISTRY_TYPE_DWORD,   "",            0,  false},  // holds no bytes
+        {REGISTRY_TYPE_SZ,      "1",           2,  true},
+        {REGISTRY_TYPE_SZ,      "0",           2,  false},
+        {REGISTRY_TYPE_SZ,      "10",          2,  true},   // stored without its NUL
+        {REGISTRY_TYPE_SZ,      "",            1,  false},
+        {REGISTRY_TYPE_SZ,      " 1",          3,  false},
+        {7 /* REG_MULTI_SZ */,  "1\0",         3,  false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PasswordFlagIsSet(c.type, reinterpret_cast<const uint8_t *>(c.data), c.size), c.set)
+            << c.type << " " << c.data;
 }
 
 TEST(PasswordGate, ARefusedCheckTurnsAwayCloseRequestsForTwoHundredMilliseconds) {

@@ -12,6 +12,8 @@ TEST(Keys, AHeldKeyGivesOnePressThatStaysPendingUntilReadAndAReleasedOneNone) {
     EXPECT_FALSE(ConsumeKeyPress(KEY_RIGHT));  // another key's press is not this one
     EXPECT_TRUE(ConsumeKeyPress(KEY_SPACE));
     EXPECT_FALSE(ConsumeKeyPress(KEY_SPACE));
+    KeyGoesDown(KEY_SPACE);  // a repeat after the press was read adds none
+    EXPECT_FALSE(ConsumeKeyPress(KEY_SPACE));
     KeyGoesUp(KEY_SPACE);
     KeyGoesDown(KEY_SPACE);
     EXPECT_TRUE(ConsumeKeyPress(KEY_SPACE));
@@ -30,12 +32,16 @@ TEST_F(GameTest, FrameClockMeasuresFromReadingToReadingAndEscapeSkipsFrames) {
         bool escape, drawn;
         float now, dt;
     } frames[] = {
-        // clock  Escape held  drawn   now    dt
-        {0.25,    false,       true,   0.25f, 0.25f},  // from the clock's start
-        {0.3,     false,       true,   0.3f,  0.3f - 0.25f},
-        {1.2,     true,        false,  0.3f,  0.3f - 0.25f},
-        {2.0,     true,        false,  0.3f,  0.3f - 0.25f},
-        {2.5,     false,       true,   2.5f,  2.5f - 0.3f},
+        // clock    Escape held  drawn  now          dt
+        {0.25,      false,       true,  0.25f,       0.25f},  // from the clock's start
+        {0.3,       false,       true,  0.3f,        0.3f - 0.25f},
+        {1.2,       true,        false, 0.3f,        0.3f - 0.25f},
+        {2.0,       true,        false, 0.3f,        0.3f - 0.25f},
+        {2.5,       false,       true,  2.5f,        2.5f - 0.3f},
+        // Days into a run a float reading steps by 1/64 s: dt comes from the readings themselves.
+        {200000.0,  false,       true,  200000.0f,   199997.5f},
+        {200000.01, false,       true,  200000.01f,  0.01f},
+        {200000.02, false,       true,  200000.02f,  0.01f},
     };
     for (const auto &frame : frames) {
         frame.escape ? KeyGoesDown(KEY_ESCAPE) : KeyGoesUp(KEY_ESCAPE);

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "assets/display_lists.h"
 #include "assets/texture_loader.h"
 #include "common/frame_input.h"
 #include "game/game_state.h"
@@ -12,12 +13,13 @@
 
 namespace {
 
-TEST(ScoreLine, RightAlignsTheWholeScoreInFivePlaces) {
+TEST(ScoreLine, RightAlignsTheWholeScoreInFivePlacesAndHoldsAnyValue) {
     const struct {
         double score;
         const char *line;
     } cases[] = {{42.0, "Score:   42"},       {512.75, "Score:  512"},         {-0.9, "Score:    0"},
-                 {1234567.0, "Score:1234567"}, {1e300, "Score:2147483647"}};
+                 {1234567.0, "Score:1234567"}, {1e300, "Score:2147483647"},     {-1.0 / 0.0, "Score:-2147483648"},
+                 {0.0 / 0.0, "Score:    0"}};
     for (const auto &c : cases) {
         char text[32];
         FormatScoreLine(text, sizeof text, c.score);
@@ -48,7 +50,7 @@ protected:
     void DrawOnBlue() {
         glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        LoadOverlayProjection(WIDTH, HEIGHT);
+        glCallList(ORTHO_OVERLAY_LIST);  // the overlay projection the start-up compiled for this window
         DrawOverlay();
     }
     int RedPixelsInIconRow() {

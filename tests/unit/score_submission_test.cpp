@@ -85,8 +85,9 @@ void ExpectCleanedUp() {
 
 }  // namespace
 
-TEST(ScoreSubmission, SendsTheRequestOnceInThreePartsStoresTheFlagAndRefusesASecondOne) {
+TEST(ScoreSubmission, SendsTheRequestOnceInThreePartsStoresOnlyTheFlagAndRefusesASecondOne) {
     SaveSettings();
+    settings.fullDetail = 0;  // toggled in the dialog and not saved: a Cancel must still undo it
     int connections = 0;
     EXPECT_EQ(Submit(1250, "ZED", 2, &connections), Request("name=ZED&score=1250&ch=2"));
     EXPECT_EQ(connections, 1);
@@ -94,6 +95,7 @@ TEST(ScoreSubmission, SendsTheRequestOnceInThreePartsStoresTheFlagAndRefusesASec
     ExpectCleanedUp();
     EXPECT_EQ(FakeMessageLog().count, 0);
     EXPECT_EQ(SubmittedFlag(), 1);
+    EXPECT_EQ(settings.fullDetail, 1) << "the submission stored an option";
 
     ResetFakeScoreSockets();
     EXPECT_EQ(Submit(1250, "ZED", 2, &connections), "");

@@ -43,15 +43,16 @@ TEST(SettingsStore, WithoutTheKeyEveryValueTakesItsDefaultAndNothingIsCreated) {
 
 TEST(SettingsStore, FlagsBecomeZeroOrOneAndOddValuesReadSafely) {
     PutDword("Full Detail", 2);
-    PutDword("Lighting FX", 0);
+    PutFakeRegistryValue("Lighting FX", REGISTRY_TYPE_DWORD, "", 0);  // holds no bytes: as if missing
     PutDword("Harlan Voss", 0x80000000u);
     PutFakeRegistryValue("HiScore", REGISTRY_TYPE_SZ, "123456", 7);  // more than a 32-bit value holds
     const uint8_t twoBytes[2] = {0x34, 0x12};
-    PutFakeRegistryValue("HiScore Ch", 3 /* REG_BINARY */, twoBytes, 2);
+    PutFakeRegistryValue("HiScore Ch", REGISTRY_TYPE_BINARY, twoBytes, 2);
+    PutFakeRegistryValue("HiScore Name", REGISTRY_TYPE_BINARY, "ZED", 4);  // not a string
     settings = SCRAMBLED;
     LoadSettings();
     // A short value is zero-extended, never stack garbage.
-    ExpectSettings(SettingsStore{1, 1, 0, 0, 0x1234, "Quillon"});
+    ExpectSettings(SettingsStore{1, 1, 1, 0, 0x1234, "Quillon"});
     ASSERT_TRUE(SaveSettings());
     uint32_t size = 0, stored = 0;
     EXPECT_EQ(Stored("Full Detail", &stored, &size), REGISTRY_TYPE_DWORD);

@@ -1,4 +1,4 @@
-// texture_loader_test.cpp -- alpha modes, uploads read back from OpenGL, missing and short resources, release
+// texture_loader_test.cpp -- alpha modes, uploads read back, who offers edge clamping, missing and short bitmaps, release
 #include "assets/bitmap_decoder.h"
 #include "assets/bitmap_font.h"
 #include "assets/resource_bytes_fake.h"
@@ -106,11 +106,20 @@ TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
         ASSERT_EQ(Bytes(&texels[4 * i], &texels[4 * i + 4]), Bytes({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}))
             << "texel " << i;
     std::free(rgb);
-    for (GLenum pname : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
-        GLint value = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, pname, &value);
-        EXPECT_EQ(value, pname == GL_TEXTURE_WRAP_S || pname == GL_TEXTURE_WRAP_T ? GL_CLAMP : GL_LINEAR) << pname;
-    }
+}
+
+TEST(EdgeClamp, OfferedFromOpenGl12OrByEitherExtension) {
+    const struct {
+        const char *version, *extensions;
+        bool offered;
+    } cases[] = {
+        {"1.1.0", "GL_ARB_multitexture GL_EXT_texture_edge_clamp", true}, {"1.1.0", "GL_SGIS_texture_edge_clamp", true},
+        {"1.1.0", "GL_EXT_texture_edge_clamp_fast MY_GL_SGIS_texture_edge_clamp", false},  // whole names only
+        {"1.1 Generic", "", false}, {"1.2.1", nullptr, true}, {"1.10", "", true}, {nullptr, nullptr, false},
+        {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(OffersEdgeClamp(c.version, c.extensions), c.offered) << (c.version ? c.version : "no version");
 }
 
 TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {

@@ -1,6 +1,7 @@
 # host_test.py -- the saver host under Wine: switches and exit codes, the full-screen window and what
 # closes it, the single instance, the preview inside a host window, the settings store on the registry,
 # and frame pacing (processor time, input during the wait for a frame).
+import os
 import subprocess
 import sys
 import time
@@ -131,6 +132,14 @@ class Preview(unittest.TestCase):
         self.assertTrue(wine.children(host_window))
         self.assertTrue(wine.running(saver))
 
+        # Help and context-menu requests go on to the host window, help with its HELPINFO intact.
+        log = os.path.join(wine.install_dir, "preview_host_messages.txt")
+        self.assertTrue(wine.post(preview.hwnd, 0x007B, 0, 0x00220011))  # WM_CONTEXTMENU at (17, 34)
+        self.assertEqual(wine.run(wh.program("window_probe.exe"), "help", preview.hwnd)[0], 0)
+        forwarded = lambda: open(log).read().split("\n") if os.path.exists(log) else []
+        wh.poll(lambda: "contextmenu 1 2228241" in forwarded(), "the context menu at the host window")
+        self.assertIn("help 1 4321 12 34", forwarded())
+
         wine.post(host_window, 0x0010)  # WM_CLOSE: the host destroys its window and the preview with it
         self.assertEqual(wine.wait_exit(saver), 0)
         self.assertEqual(wine.wait_exit(host), 0)
@@ -215,9 +224,11 @@ class SettingsStore(unittest.TestCase):
         wine.reg("add", KEY, "/v", "Full Detail", "/t", "REG_DWORD", "/d", "2", "/f")
         wine.reg("add", KEY, "/v", "HiScore", "/t", "REG_SZ", "/d", "987654", "/f")
         wine.reg("add", KEY, "/v", "HiScore Name", "/t", "REG_SZ", "/d", "ELEVENCHARS", "/f")
+        wine.reg("add", KEY, "/v", "Lighting FX", "/t", "REG_BINARY", "/f")  # holds no bytes
         code, out = wine.run(wh.program("settings_probe.exe"), "load")
         loaded = dict(line.split("=", 1) for line in out.split())
-        self.assertEqual((loaded["fullDetail"], loaded["highScore"], loaded["highScoreName"]), ("1", "0", "Quillon"))
+        self.assertEqual((loaded["fullDetail"], loaded["lightingFx"], loaded["highScore"], loaded["highScoreName"]),
+                         ("1", "1", "0", "Quillon"))
 
 
 if __name__ == "__main__":

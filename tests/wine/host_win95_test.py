@@ -39,8 +39,8 @@ def answer(word):
         file.write(word + "\n")
 
 
-def use_password(on):
-    wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", "REG_DWORD", "/d", "1" if on else "0", "/f")
+def use_password(on, kind="REG_DWORD"):
+    wine.reg("add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t", kind, "/d", "1" if on else "0", "/f")
 
 
 class Windows95Family(unittest.TestCase):
@@ -55,11 +55,12 @@ class Windows95Family(unittest.TestCase):
         self.assertEqual(code, 0)  # elsewhere the same switch is refused with -1
 
     def test_without_password_protection_a_click_closes_at_once(self):
-        use_password(False)
-        saver, _ = wine.start_saver("/s")
-        wine.click(1)
-        self.assertEqual(wine.wait_exit(saver), 0)
-        self.assertEqual(calls(), [])
+        for kind in ("REG_DWORD", "REG_SZ"):  # the string "0" is off too
+            use_password(False, kind)
+            saver, _ = wine.start_saver("/s")
+            wine.click(1)
+            self.assertEqual(wine.wait_exit(saver), 0, kind)
+            self.assertEqual(calls(), [])
 
     def test_verifier_gates_the_close_and_a_retry_within_200_ms_is_refused_unasked(self):
         use_password(True)
@@ -80,6 +81,28 @@ class Windows95Family(unittest.TestCase):
         wine.click(1)
         self.assertEqual(wine.wait_exit(saver), 0)
         self.assertEqual(calls(), ["refuse-again", "accept"])
+
+    def test_escape_released_in_the_password_box_leaves_no_key_held(self):
+        use_password(True)
+        answer("box")
+        saver, _ = wine.start_saver("/s")
+        wine.key_down("Escape")
+        try:
+            box = wine.wait_window("KvrnPasswordBox", "Password")
+        finally:
+            wine.key_up("Escape")  # the box has the keyboard focus: the saver never sees this
+        answer("accept")
+        before = wine.drawing_picture()
+        self.assertTrue(before)
+        wine.post(box.hwnd, 0x0010)  # WM_CLOSE: the box refuses
+        refused_at = time.monotonic()
+        # A held Escape would stop every frame and ask again 200 ms later, unbidden.
+        wh.poll(lambda: calls() != ["box"] or wine.drawing_picture() != before, "frames drawn after the refusal")
+        wh.poll(lambda: time.monotonic() - refused_at > 0.5, "half a second after the refusal")
+        self.assertEqual(calls(), ["box"])
+        wine.click(1)
+        self.assertEqual(wine.wait_exit(saver), 0)
+        self.assertEqual(calls(), ["box", "accept"])
 
 
 if __name__ == "__main__":

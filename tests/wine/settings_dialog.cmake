@@ -2,7 +2,7 @@
 # network namespace (port 80 of a private loopback), with the shared harness's fresh prefix and display;
 # "scored" submits to kvrn_scored there
 if(KVRN_SAVER_64_LOCALHOST)
-  foreach(scenario shows ok_cancel submit dns scored)
+  foreach(scenario shows ok_cancel submit dns unreachable scored)
     add_test(NAME wine_settings_dialog_${scenario}
       COMMAND unshare --net -- /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/settings_dialog_test.py
         ${scenario}

@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 # settings_dialog_test.py -- drives the settings dialog under Wine: texts, check boxes, OK and Cancel,
-# the score submission with its refusal and page, the unresolvable host, and the submission
-# reaching kvrn_scored end to end.
+# the score submission with its refusal and page, the unresolvable host, the unreachable server, and the
+# submission reaching kvrn_scored end to end.
 #
 # Runs in its own network namespace (ctest starts it under "unshare --net"), so
-# the capture server owns port 80 of a private loopback and nothing leaves the
-# machine. Every run gets a fresh Wine prefix and its own Xvfb display (wine_harness).
+# the capture server owns port 80 of a private loopback, a drop rule there
+# stays inside, and nothing leaves the machine. Every run gets a fresh Wine
+# prefix and its own Xvfb display (wine_harness).
 # Waiting is always polling with generous limits.
 import argparse
 import http.client
@@ -22,6 +23,12 @@ TITLE = "Kelvaron Playable SS"
 SETTINGS_KEY = r"HKCU\Software\QuillonCreations\KVRNPSS"
 WAIT_SECONDS = 90
 PROBE_SECONDS = 15
+# The saver gives up connecting after 8 s; the system's own retries take over two minutes.
+CONNECT_WAIT_SECONDS = 45
+CONNECTION_ERROR = "Connection error!\nMake sure you're connected to the internet and try again."
+# Port 80 of the namespace's loopback swallows every connection attempt.
+DROP_PORT_80 = ("add table ip kvrn; add chain ip kvrn input { type filter hook input priority 0; }; "
+                "add rule ip kvrn input tcp dport 80 drop")
 
 REQUEST_ZED = (b"GET /kvrn/addscore.php?name=ZED&score=1250&ch=2 HTTP/1.1\r\n"
                b"Host: 127.0.0.1\r\n"
@@ -143,8 +150,8 @@ def end_dialog(wine, process, button):
     assert_that(code == 1, "dialog ended with %s, expected 1" % code)
 
 
-def dismiss_message(wine, caption, text):
-    controls = wh.poll(lambda: wine.window(caption), "message box " + caption, WAIT_SECONDS)
+def dismiss_message(wine, caption, text, seconds=WAIT_SECONDS):
+    controls = wh.poll(lambda: wine.window(caption), "message box " + caption, seconds)
     texts = [c.text for c in controls if c.cls == "Static" and c.text]
     assert_that(text in texts, "%s shows %r, expected %r" % (caption, texts, text))
     buttons = [c for c in controls if c.cls == "Button"]
@@ -272,8 +279,20 @@ def scenario_scored(wine):
         server.wait(WAIT_SECONDS)
 
 
+def scenario_unreachable(wine):
+    """A server that never answers the connection: "Connection error!" within the limit, the flag stays 0."""
+    subprocess.run(["nft", DROP_PORT_80], check=True)
+    wine.seed(1250, "ZED", 2, 0)
+    process = open_dialog(wine, wine.args.saver, "/c")
+    wine.click_control(TITLE, 1002)
+    dismiss_message(wine, "Error", CONNECTION_ERROR, CONNECT_WAIT_SECONDS)
+    wh.poll(lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"], "the page opened", WAIT_SECONDS)
+    end_dialog(wine, process, 2)
+    assert_that(wine.settings()["Harlan Voss"] == 0, "an unreachable server marked the score as submitted")
+
+
 SCENARIOS = {"shows": scenario_shows, "ok_cancel": scenario_ok_cancel, "submit": scenario_submit,
-             "dns": scenario_dns, "scored": scenario_scored}
+             "dns": scenario_dns, "unreachable": scenario_unreachable, "scored": scenario_scored}
 
 
 def main():

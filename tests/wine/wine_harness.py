@@ -13,6 +13,7 @@
 #       code, out = wine.run(wh.program("window_probe.exe"), "foreground")
 #       values = wine.reg_query(r"HKCU\Software\QuillonCreations\KVRNPSS")       # {name: (type, text)}
 #       assert wine.msiexec("/i", wh.built_file("KVRN_MSI_64"), "/qn") == 0
+#       wine.drawing_picture()                 # the OpenGL window's frame (RGB bytes), for "is it drawing?"
 #
 # Nothing waits by a fixed sleep: `poll(condition, what, timeout)` retries until the
 # condition holds and fails with `what` after a generous limit. Every session gets its
@@ -357,3 +358,15 @@ class WineSession:
 
     def click(self, button=1):
         self.xdotool("click", button)
+
+    def drawing_picture(self):
+        """The OpenGL window's latest frame as raw RGB bytes, or None. Wine 8 renders an OpenGL child
+        window into an offscreen X window of the screen's size, parented at -1,-1, not onto the screen."""
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env(), stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL).stdout.decode("latin-1")
+        size = self.screen.rsplit("x", 1)[0]
+        match = re.search(r"^\s*(0x[0-9a-f]+) \(has no name\): \(\)  %s\+0\+0  \+-1\+-1" % size, tree, re.M)
+        if not match:
+            return None
+        return subprocess.run(["import", "-display", ":%d" % self.display, "-window", match.group(1), "-depth", "8",
+                               "rgb:-"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout

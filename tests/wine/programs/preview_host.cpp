@@ -1,6 +1,8 @@
 // preview_host.cpp -- test helper: a window like the desktop's preview box, for the saver's /p switch
 //   preview_host WIDTH HEIGHT   prints the decimal handle of its window (client area WIDTH x HEIGHT,
 //   filled with magenta so that a test can tell whether anything drew over it), then runs until closed.
+// Help and context-menu requests that reach it are appended to "preview_host_messages.txt" in the
+// working directory: "help WPARAM_IS_SELF CONTEXT_ID X Y" and "contextmenu WPARAM_IS_SELF LPARAM".
 #include <windows.h>
 
 #include <cstdint>
@@ -8,6 +10,19 @@
 #include <cstdlib>
 
 static LRESULT CALLBACK PreviewHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int toSelf = wParam == reinterpret_cast<WPARAM>(window) ? 1 : 0;
+    if (message == WM_HELP || message == WM_CONTEXTMENU) {
+        if (FILE *file = std::fopen("preview_host_messages.txt", "a")) {
+            const HELPINFO *help = reinterpret_cast<const HELPINFO *>(lParam);
+            if (message == WM_HELP)
+                std::fprintf(file, "help %d %lu %ld %ld\n", toSelf, static_cast<unsigned long>(help->dwContextId),
+                             help->MousePos.x, help->MousePos.y);
+            else
+                std::fprintf(file, "contextmenu %d %ld\n", toSelf, static_cast<long>(lParam));
+            std::fclose(file);
+        }
+        return TRUE;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;

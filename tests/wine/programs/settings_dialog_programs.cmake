@@ -23,4 +23,4 @@ target_compile_options(kvrn_unresolvable_dialog PRIVATE ${KVRN_WARNINGS})
 target_compile_definitions(kvrn_unresolvable_dialog PRIVATE
   KVRN_SCORE_HOST="kvrn-scores.invalid" WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 target_link_options(kvrn_unresolvable_dialog PRIVATE -static -static-libgcc -static-libstdc++)
-target_link_libraries(kvrn_unresolvable_dialog PRIVATE user32 ws2_32 shell32 advapi32)
+target_link_libraries(kvrn_unresolvable_dialog PRIVATE user32 wsock32 shell32 advapi32)

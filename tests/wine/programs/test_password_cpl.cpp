@@ -1,7 +1,8 @@
 // test_password_cpl.cpp -- test helper built as PASSWORD.CPL: a password verifier that answers from a file
-// Beside the DLL, "password_answer.txt" holds one word: "accept", "refuse", or "refuse-again" (refuse, and
-// post a second close request to the saver before answering, which must be turned away unasked). Each call
-// appends the word it answered to "password_calls.txt".
+// Beside the DLL, "password_answer.txt" holds one word: "accept", "refuse", "refuse-again" (refuse, and
+// post a second close request to the saver before answering, which must be turned away unasked), or "box"
+// (show a modal window titled "Password" that takes the keyboard focus, as the system's password box
+// does, and refuse once it is closed). Each call appends the word it answered to "password_calls.txt".
 #include <windows.h>
 
 #include <cstdio>
@@ -15,6 +16,27 @@ static void FileBesideModule(const char *name, char *path, size_t size) {
     char *slash = std::strrchr(module, '\\');
     if (slash) slash[1] = 0;
     std::snprintf(path, size, "%s%s", module, name);
+}
+
+// Keys typed into the box are ignored; closing it (WM_CLOSE) ends the check.
+static void RunPasswordBox(HWND saver) {
+    WNDCLASSA boxClass = {};
+    boxClass.lpfnWndProc = DefWindowProcA;
+    boxClass.hInstance = thisModule;
+    boxClass.lpszClassName = "KvrnPasswordBox";
+    RegisterClassA(&boxClass);
+    const HWND box = CreateWindowExA(WS_EX_TOPMOST, "KvrnPasswordBox", "Password", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                     100, 100, 240, 120, saver, nullptr, thisModule, nullptr);
+    EnableWindow(saver, FALSE);  // modal, as a dialog box is
+    SetForegroundWindow(box);
+    SetFocus(box);
+    MSG message;
+    while (IsWindow(box) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    EnableWindow(saver, TRUE);
+    SetForegroundWindow(saver);
 }
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND saver) {
@@ -31,6 +53,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND saver) {
         std::fclose(file);
     }
     if (std::strcmp(answer, "refuse-again") == 0) PostMessageA(saver, WM_CLOSE, 0, 0);
+    if (std::strcmp(answer, "box") == 0) RunPasswordBox(saver);
     return std::strcmp(answer, "accept") == 0;
 }
 

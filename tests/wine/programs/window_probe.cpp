@@ -4,6 +4,7 @@
 //   window_probe post HWND MSG WPARAM LPARAM
 //   window_probe settext HWND TEXT     sends WM_SETTEXT; prints the window's text afterwards
 //   window_probe foreground            -> the foreground window's handle
+//   window_probe help HWND             sends WM_HELP with a HELPINFO (context id 4321, mouse at 12,34)
 // Exit code 0 when the window was found (or posted to), 1 otherwise.
 #include <windows.h>
 
@@ -71,10 +72,19 @@ int main(int argc, char **argv) {
         std::printf("%s\n", title);
         return 0;
     }
+    if (argc >= 3 && std::strcmp(argv[1], "help") == 0) {
+        const HWND window = ParseWindow(argv[2]);
+        HELPINFO help = {sizeof help, HELPINFO_WINDOW, 0, window, 4321, {12, 34}};
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help), SMTO_ABORTIFHUNG, 10000,
+                                   &result)
+                   ? 0
+                   : 1;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "foreground") == 0) {
         std::printf("%lu\n", Number(GetForegroundWindow()));
         return 0;
     }
-    std::fprintf(stderr, "usage: window_probe find CLASS TITLE | children HWND | post HWND MSG W L | settext HWND TEXT | foreground\n");
+    std::fprintf(stderr, "usage: window_probe find CLASS TITLE | children HWND | post HWND MSG W L | settext HWND TEXT | foreground | help HWND\n");
     return 2;
 }
