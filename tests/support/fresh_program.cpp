@@ -25,28 +25,19 @@
 
 namespace {
 
-// One assignment a record; then the records built at program start, drawing
+template <typename... Records>
+void ResetToDefaults(Records &...records) {
+    ((records = Records{}), ...);
+}
+
+// Every record to its defaults; then the records built at program start, drawing
 // from the generator's unseeded state as the saver does.
 void ResetProgram() {
     SeedRandom(1);
-    frameInput = FrameInput{};
-    settings = SettingsStore{};
-    textures = TextureNames{};
-    slideShow = SlideShow{};
-    intro = IntroCrawl{};
-    gameMessage = FlyingText{};
-    flow = GameFlow{};
-    ropeCage = RopeCage{};
-    playerController = PlayerController{};
-    playClock = PlayClock{};
-    apeController = ApeController{};
-    captiveController = CaptiveController{};
+    ResetToDefaults(frameInput, settings, textures, slideShow, intro, gameMessage, flow, ropeCage, playerController,
+                    playClock, apeController, captiveController, view, overlay, clientRect, saverHost);
     for (ThrownObject &object : thrownObjects) object = ThrownObject{};
     for (Torch &torch : torches) torch = Torch{};
-    view = CameraView{};
-    overlay = OverlayState{};
-    clientRect = ClientRect{};
-    saverHost = SaverHostState{};
     ConstructProgramRecords();
     SetScriptedClock(0.0);
     ClearFakeRegistry();

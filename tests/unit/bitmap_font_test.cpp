@@ -42,9 +42,8 @@ TEST_F(BitmapFont, ALetterAfterASpaceIsTheSameShapeTwoPlacesOnAndUpright) {
     const std::vector<int> one = Draw("H"), spaced = Draw("H H");
     EXPECT_GT(std::count_if(one.begin(), one.end(), [](int r) { return r > 40; }), 20);
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
+        for (int x = 0; x < kWidth; ++x)
             ASSERT_EQ(spaced[y * kWidth + x], x < 32 ? one[y * kWidth + x] : one[y * kWidth + x - 32]) << x << "," << y;
-        }
     // "T" has its bar in its topmost lit row (screen rows run down).
     const std::vector<int> tee = Draw("T");
     std::vector<int> litPerRow;
