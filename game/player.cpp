@@ -222,10 +222,12 @@ void PlayStep() {
     if (!playerController.character || !apeController.character) return;
     const float frameNow = frameInput.now;
     const float frameDt = frameInput.dt;
+    // Steps are counted on the full reading: days into a run the float now moves in 8-16 ms jumps.
+    const double reading = frameInput.previousReading;
     // A gap longer than this (a suspended machine) is skipped rather than replayed step by step.
-    const int64_t backlog = static_cast<int64_t>(frameNow / PLAY_STEP) - playClock.steps;
+    const int64_t backlog = static_cast<int64_t>(reading / PLAY_STEP) - playClock.steps;
     if (backlog > LONGEST_CATCH_UP_STEPS) playClock.steps += backlog - LONGEST_CATCH_UP_STEPS;
-    while (static_cast<double>(playClock.steps + 1) * PLAY_STEP <= frameNow) {
+    while (static_cast<double>(playClock.steps + 1) * PLAY_STEP <= reading) {
         playClock.steps += 1;
         frameInput.now = static_cast<float>(static_cast<double>(playClock.steps) * PLAY_STEP);
         frameInput.dt = static_cast<float>(PLAY_STEP);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/frame_input.h"
+#include "game/player.h"
 #include "host/clock_fake.h"
 #include "host/frame_pacing.h"
 #include "host/game_calls.h"
@@ -42,6 +43,7 @@ TEST_F(GameTest, FrameClockMeasuresFromReadingToReadingAndEscapeSkipsFrames) {
         {200000.0,  false,       true,  200000.0f,   199997.5f},
         {200000.01, false,       true,  200000.01f,  0.01f},
         {200000.02, false,       true,  200000.02f,  0.01f},
+        {200000.03, false,       true,  200000.03f,  0.01f},
     };
     for (const auto &frame : frames) {
         frame.escape ? KeyGoesDown(KEY_ESCAPE) : KeyGoesUp(KEY_ESCAPE);
@@ -50,6 +52,8 @@ TEST_F(GameTest, FrameClockMeasuresFromReadingToReadingAndEscapeSkipsFrames) {
         EXPECT_EQ(frameInput.now, frame.now) << frame.clock;
         EXPECT_FLOAT_EQ(frameInput.dt, frame.dt) << frame.clock;
     }
+    // Play steps up to the last frame's full reading (its float is 200000.015625, a step short).
+    EXPECT_EQ(playClock.steps, 24000002);
 }
 
 TEST(FramePacing, RefreshAndExtensionNames) {
