@@ -6,6 +6,7 @@
 #include "assets/slide_show.h"
 #include "assets/texture_loader.h"
 #include "common/frame_input.h"
+#include "render/gl_setup.h"
 #include "tests/support/scene_harness.h"
 
 namespace {
@@ -27,11 +28,7 @@ protected:
     // One crawl frame in eye coordinates, as the renderer draws it.
     Rgba DrawCrawlFrame(int x, int y) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glFrustum(-0.5523, 0.5523, -0.4142, 0.4142, 1.0, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        SetProjection(WIDTH, HEIGHT);  // the scene's own perspective, the modelview reset
         glEnable(GL_LIGHTING);
         DrawIntroCrawl();
         return PixelAt(x, y);

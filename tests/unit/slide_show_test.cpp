@@ -13,6 +13,7 @@
 #include "common/frame_input.h"
 #include "common/random.h"
 #include "render/frame_renderer.h"
+#include "render/gl_setup.h"
 #include "tests/support/scene_harness.h"
 
 namespace {
@@ -148,11 +149,7 @@ TEST_F(SlideShowTest, TheStillIsDrawnUprightFromItsSlotUntilTwentyThreeSeconds) 
     for (float when : {22.9f, 23.0f}) {
         frameInput.now = when;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glFrustum(-0.5523, 0.5523, -0.4142, 0.4142, 1.0, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        SetProjection(320, 240);  // the scene's own perspective, the modelview reset
         glTranslatef(view.cameraPos.x, view.cameraPos.y, view.cameraPos.z);
         glRotatef(-45.0f, 1.0f, 0.0f, 0.0f);
         DrawBackdrop(view.cameraPos.z);
