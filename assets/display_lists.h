@@ -5,7 +5,6 @@ const unsigned int ORTHO_OVERLAY_LIST = 1;
 const unsigned int TOWER_LIST = 2;
 const unsigned int BARREL_LIST = 3;
 const unsigned int OPEN_BOX_LIST = 4;
-const unsigned int FLAME_SPRITE_LIST = 5;
 const unsigned int SCONCE_LIST = 6;
 const unsigned int CLOSED_BOX_LIST = 7;
 const unsigned int CAGE_REAR_LIST = 8;

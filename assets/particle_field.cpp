@@ -1,7 +1,7 @@
 // particle_field.cpp -- spawn, step, drawing and construction of the sparks
 #include "assets/particle_field.h"
 
-#include "assets/display_lists.h"
+#include "assets/flame_sprite.h"
 #include "assets/slide_show.h"
 #include "common/frame_input.h"
 #include "common/gl.h"
@@ -47,11 +47,12 @@ void StepParticle(Particle &spark) {
     if (spark.glow <= 0.0f) SpawnParticle(spark);
 }
 
-void DrawParticle(const Particle &spark) {
-    const float g = spark.glow;
-    glColor4f(0.75f * g, 0.75f * g, g, g);
-    glPushMatrix();
-    glTranslatef(spark.x, spark.y, 0.0f);
-    glCallList(FLAME_SPRITE_LIST);
-    glPopMatrix();
+void DrawParticles(const Particle *sparks, int count) {
+    BeginFlameSprites();
+    for (int i = 0; i < count; ++i) {
+        const float g = sparks[i].glow;
+        glColor4f(0.75f * g, 0.75f * g, g, g);
+        AddFlameSprite(sparks[i].x, sparks[i].y, 0.0f);
+    }
+    EndFlameSprites();
 }

@@ -26,5 +26,5 @@ void SpawnParticle(Particle &spark);
 // spawned again in the same frame.
 void StepParticle(Particle &spark);
 
-// Tinted by its glow, drawn with the flame sprite list; blending is the caller's.
-void DrawParticle(const Particle &spark);
+// Each spark a flame sprite tinted by its glow, all in one batch; blending is the caller's.
+void DrawParticles(const Particle *sparks, int count);

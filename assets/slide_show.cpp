@@ -145,10 +145,8 @@ void DrawBackdrop(float cameraZ) {
         glPopMatrix();
     }
 
-    for (int i = 0; i < PARTICLE_COUNT; ++i) {
-        StepParticle(particleField[i]);
-        DrawParticle(particleField[i]);
-    }
+    for (Particle &spark : particleField) StepParticle(spark);
+    DrawParticles(particleField, PARTICLE_COUNT);
 
     if (e < 23.0f) DrawFlyingText(slideShow.caption);
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "assets/display_lists.h"
-#include "assets/texture_loader.h"
+#include "assets/flame_sprite.h"
 #include "common/frame_input.h"
 #include "common/gl.h"
 #include "common/random.h"
@@ -70,29 +70,6 @@ void UpdateFlame(FlameParticle &flame) {
     flame.position.z += frameInput.dt * flame.velocity.z;
     flame.life -= frameInput.dt * flame.fadeRate;
     if (flame.life < 0.0f) flame.active = 0;
-}
-
-void DrawFlame(const FlameParticle &flame) {
-    glPushMatrix();
-    glTranslatef(flame.position.x, flame.position.y, flame.position.z);
-    glCallList(FLAME_SPRITE_LIST);
-    glPopMatrix();
-}
-
-void BuildFlameSprite() {
-    glNewList(FLAME_SPRITE_LIST, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, textures.slots[TEXTURE_FLAME]);
-    glEnable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 0.0f); glVertex3f(-0.1f,  0.1f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f); glVertex3f( 0.1f,  0.1f, 0.0f);
-    glTexCoord2f(0.0f, 1.0f); glVertex3f(-0.1f, -0.1f, 0.0f);
-    glTexCoord2f(1.0f, 1.0f); glVertex3f( 0.1f, -0.1f, 0.0f);
-    glEnd();
-    glPopMatrix();
-    glDisable(GL_TEXTURE_2D);
-    glEndList();
 }
 
 void BuildSconceAndPlaceTorches() {
@@ -208,13 +185,15 @@ void DrawTorch(const Torch &torch) {
     glPushMatrix();
     glTranslatef(torch.position.x, torch.position.y, torch.position.z);
     glEnable(GL_BLEND);
+    BeginFlameSprites();
     for (const FlameParticle &flame : torch.flames) {
         // Orange-yellow and opaque when fresh, redder and fainter as it burns out.
         const GLfloat glow[4] = {1.0f, flame.life / 150.0f, 0.0f, flame.life / 100.0f};
         glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, glow);
         glColor4fv(glow);
-        DrawFlame(flame);
+        AddFlameSprite(flame.position.x, flame.position.y, flame.position.z);
     }
+    EndFlameSprites();
     glDisable(GL_BLEND);
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, noEmission);
     glCallList(SCONCE_LIST);

@@ -40,8 +40,7 @@ const float FLICKER_TURN_SECONDS = 1.0f / 30.0f;
 // Program start, before the generator is seeded: flames reset and spawned, flicker 1.5.
 void ConstructTorches();
 
-// Compile list 5 (flame sprite) and list 6 (sconce), and place the torches.
-void BuildFlameSprite();
+// Compile the sconce list and place the torches.
 void BuildSconceAndPlaceTorches();
 
 // The two lighting set-ups; the scene set-up picks one by the lighting option.
@@ -55,4 +54,3 @@ void DrawTorch(const Torch &torch);
 void ResetFlame(FlameParticle &flame);
 void SpawnFlame(FlameParticle &flame);
 void UpdateFlame(FlameParticle &flame);
-void DrawFlame(const FlameParticle &flame);

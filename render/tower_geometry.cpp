@@ -314,7 +314,6 @@ static void BuildTowerList() {
 }
 
 void BuildSceneLists() {
-    BuildFlameSprite();
     BuildSconceAndPlaceTorches();
     BuildBarrelList();
     BuildBoxList(OPEN_BOX_LIST, false);

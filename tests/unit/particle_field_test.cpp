@@ -75,7 +75,8 @@ TEST(ParticleDrawing, ASparkGlowsBluishWhite) {
     glEnable(GL_BLEND);
     glTranslatef(0.0f, 0.0f, -1.0f);
     glScalef(4.0f, 4.0f, 1.0f);  // the sprite over the middle of the view
-    DrawParticle(Particle{0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0});
+    const Particle spark{0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0};
+    DrawParticles(&spark, 1);
     const uint8_t *middle = TestPixels() + (24 * 64 + 32) * 4;
     EXPECT_GT(middle[2], 100);
     EXPECT_NEAR(middle[0], 0.75 * middle[2], 3.0);
