@@ -3,7 +3,6 @@
 # and frame pacing (processor time, input during the wait for a frame).
 import os
 import subprocess
-import sys
 import time
 import unittest
 
@@ -18,11 +17,13 @@ wine = None
 def setUpModule():
     global wine
     wine = wh.WineSession().__enter__()
-    wine.install(wh.saver_path(), SAVER)
+    unittest.addModuleCleanup(wine.close)
+    wine.install(wh.built_file("KVRN_SAVER_64"), SAVER)
 
 
-def tearDownModule():
-    wine.close()
+class WineTest(unittest.TestCase):
+    def tearDown(self):
+        wine.stop_all()  # what a failed test left running
 
 
 class Switches(unittest.TestCase):
@@ -39,10 +40,10 @@ class Switches(unittest.TestCase):
         self.assertIsNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
 
 
-class FullScreen(unittest.TestCase):
+class FullScreen(WineTest):
     def tearDown(self):
-        wine.stop_all()
-        wine.wait_no_window(SAVER_CLASS, "Screen Saver")
+        super().tearDown()
+        wh.poll(lambda: wine.find_window(SAVER_CLASS, "Screen Saver") is None, "the saver window to go")
 
     def assert_still_running(self, saver, window):
         # A probe round trip comes after the input has reached the saver's queue.
@@ -54,7 +55,8 @@ class FullScreen(unittest.TestCase):
     def test_window_covers_the_screen_with_its_drawing_window_and_only_a_large_move_closes_it(self):
         saver, window = wine.start_saver("-S")
         self.assertTrue(window.topmost, window)
-        self.assertTrue(window.covers_screen(), window)
+        self.assertEqual((window.left, window.top, window.right, window.bottom),
+                         (0, 0, window.screen_width, window.screen_height))
         children = wh.poll(lambda: wine.children(window.hwnd), "the OpenGL window")
         self.assertEqual([(c.class_name, c.left, c.top, c.right, c.bottom) for c in children],
                          [("OpenGL Window", 0, 0, window.screen_width, window.screen_height)])
@@ -70,7 +72,7 @@ class FullScreen(unittest.TestCase):
             "right click": lambda window: wine.click(3),
             "alt with a key": lambda window: wine.key("alt+x"),
             # Escape is looked at by the frames while it is held.
-            "escape": lambda window: wine.key_down("Escape"),
+            "escape": lambda window: wine.xdotool("keydown", "Escape"),
             "power broadcast": lambda window: wine.post(window.hwnd, 0x0218, 7),
             "activation lost": lambda window: wine.post(window.hwnd, 0x001C, 0),
         }
@@ -81,12 +83,11 @@ class FullScreen(unittest.TestCase):
                     close(window)
                     self.assertEqual(wine.wait_exit(saver), 0, name)
                 finally:
-                    wine.key_up("Escape")
+                    wine.xdotool("keyup", "Escape")
 
     def test_title_cannot_be_changed_and_other_system_commands_go_on(self):
         saver, window = wine.start_saver("/s")
-        code, out = wine.run(wh.program("window_probe.exe"), "settext", window.hwnd, "Renamed")
-        self.assertEqual((code, out.strip()), (0, "Screen Saver"))
+        self.assertEqual(wine.probe("settext", window.hwnd, "Renamed"), (0, "Screen Saver\n"))
         self.assertIsNotNone(wine.find_window(SAVER_CLASS, "Screen Saver"))
         self.assertTrue(wine.post(window.hwnd, 0x0112, 0xF060))  # SC_CLOSE goes on to the platform
         self.assertEqual(wine.wait_exit(saver), 0)
@@ -100,10 +101,7 @@ class FullScreen(unittest.TestCase):
         self.assertEqual(wine.wait_exit(first), 0)
 
 
-class Preview(unittest.TestCase):
-    def tearDown(self):
-        wine.stop_all()
-
+class Preview(WineTest):
     def test_preview_draws_in_the_host_window_and_ignores_input(self):
         host = wine.start(wh.program("preview_host.exe"), 320, 240, stdout=subprocess.PIPE)
         host_window = int(host.stdout.readline())
@@ -126,16 +124,16 @@ class Preview(unittest.TestCase):
         wine.move_mouse_by(40, 30)
         wine.click(1)
         wine.key("a", "space", "alt+x")
-        wine.key_down("Escape")
+        wine.xdotool("keydown", "Escape")
         wine.children(host_window)  # a round trip while Escape is held: frames see it
-        wine.key_up("Escape")
+        wine.xdotool("keyup", "Escape")
         self.assertTrue(wine.children(host_window))
         self.assertTrue(wine.running(saver))
 
         # Help and context-menu requests go on to the host window, help with its HELPINFO intact.
         log = os.path.join(wine.install_dir, "preview_host_messages.txt")
         self.assertTrue(wine.post(preview.hwnd, 0x007B, 0, 0x00220011))  # WM_CONTEXTMENU at (17, 34)
-        self.assertEqual(wine.run(wh.program("window_probe.exe"), "help", preview.hwnd)[0], 0)
+        self.assertEqual(wine.probe("help", preview.hwnd)[0], 0)
         forwarded = lambda: open(log).read().split("\n") if os.path.exists(log) else []
         wh.poll(lambda: "contextmenu 1 2228241" in forwarded(), "the context menu at the host window")
         self.assertIn("help 1 4321 12 34", forwarded())
@@ -145,10 +143,7 @@ class Preview(unittest.TestCase):
         self.assertEqual(wine.wait_exit(host), 0)
 
 
-class Pacing(unittest.TestCase):
-    def tearDown(self):
-        wine.stop_all()
-
+class Pacing(WineTest):
     def test_the_full_screen_saver_takes_at_most_nine_processor_seconds_in_twenty(self):
         wine.move_mouse(500, 400)
         saver = wine.start(SAVER, "/s")
@@ -168,47 +163,26 @@ class Pacing(unittest.TestCase):
         self.assertGreaterEqual(int(result["during_wait"]), 20, out)
 
 
-class SettingsMode(unittest.TestCase):
-    DIALOG = ("#32770", "Kelvaron Playable SS")
-
-    def tearDown(self):
-        wine.stop_all()
-
-    def open_settings(self, *arguments):
-        saver = wine.start(SAVER, *arguments)
-        dialog = wine.wait_window(*self.DIALOG)
-        return saver, dialog
-
-    def cancel(self, saver, dialog):
-        wine.post(dialog.hwnd, 0x0111, 2)  # WM_COMMAND IDCANCEL
-        return wine.wait_exit(saver)
-
-    def test_the_owner_comes_from_the_colon_handle_or_the_foreground_window(self):
+class SettingsMode(WineTest):
+    def test_the_owner_comes_from_the_colon_handle_or_the_foreground_window_and_no_switch_has_none(self):
         host = wine.start(wh.program("preview_host.exe"), 200, 100, stdout=subprocess.PIPE)
         host_window = int(host.stdout.readline())
-        saver, dialog = self.open_settings("/c:%d" % host_window)
-        self.assertEqual(dialog.owner, host_window)
-        self.assertEqual(self.cancel(saver, dialog), 1)  # the dialog's end code is the exit code
-
-        for arguments in (["/c"], ["/c", str(host_window)], ["/c:"], ["/c:123456789"]):
-            with self.subTest(arguments=arguments):
-                foreground = wine.foreground()
-                saver, dialog = self.open_settings(*arguments)
-                self.assertEqual(dialog.owner, foreground)
-                self.cancel(saver, dialog)
-
-    def test_no_switch_opens_the_dialog_without_owner(self):
-        saver, dialog = self.open_settings()
-        self.assertEqual(dialog.owner, 0)
-        self.assertEqual(self.cancel(saver, dialog), 1)
+        for arguments, owner in ((["/c:%d" % host_window], host_window), ([], 0), (["/c"], None),
+                                 (["/c", str(host_window)], None), (["/c:"], None), (["/c:123456789"], None)):
+            with self.subTest(arguments=arguments):  # None: the window in the foreground before the start
+                foreground = int(wine.probe("foreground")[1])
+                saver = wine.start(SAVER, *arguments)
+                dialog = wine.wait_window("#32770", "Kelvaron Playable SS")
+                self.assertEqual(dialog.owner, foreground if owner is None else owner)
+                wine.post(dialog.hwnd, 0x0111, 2)  # WM_COMMAND IDCANCEL
+                self.assertEqual(wine.wait_exit(saver), 1)  # the dialog's end code is the exit code
 
 
 class SettingsStore(unittest.TestCase):
     def test_save_writes_the_six_values_and_load_reads_them_back(self):
         code, _ = wine.run(wh.program("settings_probe.exe"), "save", 1, 0, 1, 123456, 2, "ABCDEFGHIJ")
         self.assertEqual(code, 0)
-        values = wine.reg_query(KEY)
-        self.assertEqual(values, {
+        self.assertEqual(wine.reg_query(KEY), {
             "Harlan Voss": ("REG_DWORD", "0x1"),
             "Full Detail": ("REG_DWORD", "0x0"),
             "Lighting FX": ("REG_DWORD", "0x1"),
@@ -232,4 +206,4 @@ class SettingsStore(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
+    unittest.main(verbosity=2)

@@ -1,7 +1,6 @@
 # host_win95_test.py -- the Windows 95 family paths under Wine set to report that family: the password
 # change switch, the password verifier that gates every close, and its 200 ms rule.
 import os
-import sys
 import time
 import unittest
 
@@ -16,22 +15,17 @@ wine = None
 def setUpModule():
     global wine
     wine = wh.WineSession().__enter__()
-    wine.install(wh.saver_path(), SAVER)
+    unittest.addModuleCleanup(wine.close)
+    wine.install(wh.built_file("KVRN_SAVER_64"), SAVER)
     wine.install(wh.program("PASSWORD.CPL"))
-    if wine.set_windows_version("win98") != 0:
+    # Wine then reports Windows 98, of the 95 family.
+    if wine.reg("add", r"HKCU\Software\Wine", "/v", "Version", "/d", "win98", "/f") != 0:
         raise wh.HarnessError("could not set the Windows version")
-
-
-def tearDownModule():
-    wine.close()
 
 
 def calls():
     path = os.path.join(wine.install_dir, "password_calls.txt")
-    if not os.path.exists(path):
-        return []
-    with open(path) as file:
-        return file.read().split()
+    return open(path).read().split() if os.path.exists(path) else []
 
 
 def answer(word):
@@ -46,9 +40,8 @@ def use_password(on, kind="REG_DWORD"):
 class Windows95Family(unittest.TestCase):
     def setUp(self):
         for name in ("password_calls.txt", "password_answer.txt"):
-            path = os.path.join(wine.install_dir, name)
-            if os.path.exists(path):
-                os.unlink(path)
+            if os.path.exists(os.path.join(wine.install_dir, name)):
+                os.unlink(os.path.join(wine.install_dir, name))
 
     def test_password_change_switch_is_taken_on_this_family(self):
         code, _ = wine.run(SAVER, "/a", "0")
@@ -86,11 +79,11 @@ class Windows95Family(unittest.TestCase):
         use_password(True)
         answer("box")
         saver, _ = wine.start_saver("/s")
-        wine.key_down("Escape")
+        wine.xdotool("keydown", "Escape")
         try:
             box = wine.wait_window("KvrnPasswordBox", "Password")
         finally:
-            wine.key_up("Escape")  # the box has the keyboard focus: the saver never sees this
+            wine.xdotool("keyup", "Escape")  # the box has the keyboard focus: the saver never sees this
         answer("accept")
         before = wine.drawing_picture()
         self.assertTrue(before)
@@ -106,4 +99,4 @@ class Windows95Family(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
+    unittest.main(verbosity=2)

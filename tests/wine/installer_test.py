@@ -5,7 +5,6 @@
 import os
 import re
 import subprocess
-import sys
 import unittest
 
 import wine_harness as wh
@@ -14,7 +13,6 @@ DESKTOP = r"HKCU\Control Panel\Desktop"
 SETTINGS = r"HKCU\Software\QuillonCreations\KVRNPSS"
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 PRODUCTS = r"HKLM\Software\Classes\Installer\Products"  # where Programs and Features finds a package's icon
-SAVER_CLASS = "WindowsScreenSaverClass"
 
 
 def msi_table(package, table):
@@ -52,9 +50,8 @@ class Install64(unittest.TestCase):
             installed = os.path.join(wine.prefix, "drive_c", "windows", "system32", "kvrnpss64.scr")
 
             def listed(key=UNINSTALL):  # the entries of Programs and Features that name the saver
-                out = subprocess.run([wh.WINE, "reg", "query", key, "/s"], env=wine.env(), stdout=subprocess.PIPE,
-                                     stderr=subprocess.DEVNULL).stdout.decode("latin-1")
-                return [entry for entry in out.replace("\r", "").split("\n\n") if "Kelvaron Playable" in entry]
+                entries = wine.run("reg", "query", key, "/s")[1].split("\n\n")
+                return [entry for entry in entries if "Kelvaron Playable" in entry]
 
             for earlier in (r"C:\windows\system32\other.scr", None):
                 with self.subTest(earlier=earlier):
@@ -64,7 +61,7 @@ class Install64(unittest.TestCase):
                         wine.reg("delete", DESKTOP, "/v", "SCRNSAVE.EXE", "/f")
                     wine.reg("add", SETTINGS, "/v", "HiScore", "/t", "REG_DWORD", "/d", "4321", "/f")
 
-                    self.assertEqual(wine.msiexec("/i", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
+                    self.assertEqual(wine.run("msiexec", "/i", r"C:\kvrn\kvrnpss64.msi", "/qn", timeout=300)[0], 0)
                     chosen = wine.reg_query(DESKTOP)["SCRNSAVE.EXE"][1]
                     for part in chosen.split("\\")[1:]:  # the short path: every part an 8.3 name
                         self.assertRegex(part, r"^[^.]{1,8}(\.[^.]{1,3})?$", chosen)
@@ -78,13 +75,11 @@ class Install64(unittest.TestCase):
                     self.assertTrue(os.path.isfile(wine.linux_path(icon)), icon)
 
                     if earlier:  # the desktop starts the saver by that path
-                        wine.move_mouse(500, 400)
-                        saver = wine.start(chosen, "/s")
-                        wine.wait_window(SAVER_CLASS, "Screen Saver")
+                        saver, _ = wine.start_saver("/s", exe=chosen)
                         wine.move_mouse_by(3, 2)
                         self.assertEqual(wine.wait_exit(saver), 0)
 
-                    self.assertEqual(wine.msiexec("/x", r"C:\kvrn\kvrnpss64.msi", "/qn"), 0)
+                    self.assertEqual(wine.run("msiexec", "/x", r"C:\kvrn\kvrnpss64.msi", "/qn", timeout=300)[0], 0)
                     self.assertFalse(os.path.exists(installed))
                     self.assertEqual(wine.reg_query(DESKTOP).get("SCRNSAVE.EXE"), earlier and ("REG_SZ", earlier))
                     self.assertEqual(listed(), [])
@@ -93,4 +88,4 @@ class Install64(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
+    unittest.main(verbosity=2)

@@ -9,13 +9,13 @@
 # prefix and its own Xvfb display (wine_harness).
 # Waiting is always polling with generous limits.
 import argparse
+import collections
 import http.client
 import json
 import os
 import socket
 import subprocess
 import sys
-import time
 
 import wine_harness as wh
 
@@ -26,6 +26,7 @@ PROBE_SECONDS = 15
 # The saver gives up connecting after 8 s; the system's own retries take over two minutes.
 CONNECT_WAIT_SECONDS = 45
 CONNECTION_ERROR = "Connection error!\nMake sure you're connected to the internet and try again."
+PAGE = "http://127.0.0.1/kvrn/hiscores.php"
 # Port 80 of the namespace's loopback swallows every connection attempt.
 DROP_PORT_80 = ("add table ip kvrn; add chain ip kvrn input { type filter hook input priority 0; }; "
                 "add rule ip kvrn input tcp dport 80 drop")
@@ -44,16 +45,13 @@ def assert_that(condition, message):
         raise wh.HarnessError(message)
 
 
-class Control:
-    def __init__(self, fields):
-        self.id = int(fields[0])
-        if self.id >= 0x8000:  # ids are 16-bit in the window, -1 in the template
-            self.id -= 0x10000
-        self.cls = fields[1]
-        self.check = int(fields[3])
-        self.x = int(fields[4])
-        self.y = int(fields[5])
-        self.text = fields[6].replace("\\n", "\n")
+Control = collections.namedtuple("Control", "id cls check x y text")
+
+
+def parse_control(line):  # kvrn_dialog_probe's "id|class|style|check|x|y|text"
+    fields = line.split("|", 6)
+    return Control(int(fields[0]), fields[1], int(fields[3]), int(fields[4]), int(fields[5]),
+                   fields[6].replace("\\n", "\n"))
 
 
 class DialogSession(wh.WineSession):
@@ -95,16 +93,12 @@ class DialogSession(wh.WineSession):
             code, out = self.run(self.args.probe, title, timeout=PROBE_SECONDS)
         except subprocess.TimeoutExpired:
             return None  # a stuck probe is killed and asked again
-        if code != 0:
-            return None
-        return [Control(line.split("|", 6)) for line in out.splitlines()[1:]]
+        return [parse_control(line) for line in out.splitlines()] if code == 0 else None
 
     def control(self, title, control_id):
+        """The control with this id of the window with this title, once it shows."""
         controls = wh.poll(lambda: self.window(title), "window " + title, WAIT_SECONDS)
-        for control in controls:
-            if control.id == control_id:
-                return control
-        raise wh.HarnessError("no control %d in %s" % (control_id, title))
+        return {control.id: control for control in controls}[control_id]
 
     def click_control(self, title, control_id):
         control = self.control(title, control_id)
@@ -150,6 +144,11 @@ def end_dialog(wine, process, button):
     assert_that(code == 1, "dialog ended with %s, expected 1" % code)
 
 
+def toggle(wine, control_id, check):
+    wine.click_control(TITLE, control_id)
+    wh.poll(lambda: wine.control(TITLE, control_id).check == check, "control %d's check" % control_id, WAIT_SECONDS)
+
+
 def dismiss_message(wine, caption, text, seconds=WAIT_SECONDS):
     controls = wh.poll(lambda: wine.window(caption), "message box " + caption, seconds)
     texts = [c.text for c in controls if c.cls == "Static" and c.text]
@@ -161,44 +160,36 @@ def dismiss_message(wine, caption, text, seconds=WAIT_SECONDS):
 
 
 def scenario_shows(wine):
-    """Both settings switches show the dialog with a fresh registry's high score and options."""
-    for arguments in (["/c"], []):
+    """Both settings switches show the dialog with a fresh registry's high score and options; then stored
+    values replace the defaults."""
+    for seeded, arguments, line, checks in (
+            (None, ["/c"], "Current high score is 0 by Quillon!", (1, 1)),
+            (None, [], "Current high score is 0 by Quillon!", (1, 1)),
+            ((4321, "ZED9", 1, 0, 0, 1), ["/c"], "Current high score is 4321 by ZED9!", (0, 1))):
+        if seeded:
+            wine.seed(*seeded)
         process = open_dialog(wine, wine.args.saver, *arguments)
         controls = {c.id: c for c in wine.window(TITLE)}
         for cid, cls, text in DRIVEN:
             assert_that(cid in controls and controls[cid].cls == cls, "control %d (%s)" % (cid, cls))
             assert_that(text is None or controls[cid].text == text, "control %d: text %r" % (cid, controls[cid].text))
-        line = controls[1003].text
-        assert_that(line == "Current high score is 0 by Quillon!", "high-score line %r" % line)
-        assert_that(controls[1000].check == 1 and controls[1001].check == 1, "both options checked on a fresh registry")
+        assert_that(controls[1003].text == line, "high-score line %r" % controls[1003].text)
+        assert_that((controls[1000].check, controls[1001].check) == checks, "check marks, expected %r" % (checks,))
         end_dialog(wine, process, 2)
-        assert_that(wine.settings() is None, "Cancel created the settings key")
-
-    # Stored values replace the defaults when the dialog opens.
-    wine.seed(4321, "ZED9", 1, 0, full_detail=0, lighting_fx=1)
-    process = open_dialog(wine, wine.args.saver, "/c")
-    assert_that(wine.control(TITLE, 1003).text == "Current high score is 4321 by ZED9!",
-          "stored high-score line %r" % wine.control(TITLE, 1003).text)
-    assert_that(wine.control(TITLE, 1000).check == 0 and wine.control(TITLE, 1001).check == 1,
-          "check marks follow the stored options")
-    end_dialog(wine, process, 2)
+        assert_that(seeded or wine.settings() is None, "Cancel created the settings key")
 
 
 def scenario_ok_cancel(wine):
     """Cancel leaves the registry alone; OK writes every value, the options as toggled."""
     process = open_dialog(wine, wine.args.saver, "/c")
-    wine.click_control(TITLE, 1000)
-    wh.poll(lambda: wine.control(TITLE, 1000).check == 0, "Full Detail unchecked", WAIT_SECONDS)
+    toggle(wine, 1000, 0)
     end_dialog(wine, process, 2)
     assert_that(wine.settings() is None, "Cancel after a toggle wrote the registry")
 
     process = open_dialog(wine, wine.args.saver, "/c")
-    wine.click_control(TITLE, 1001)
-    wh.poll(lambda: wine.control(TITLE, 1001).check == 0, "Lighting FX unchecked", WAIT_SECONDS)
-    for _ in range(2):  # toggled twice: back where it was
-        mark = wine.control(TITLE, 1000).check
-        wine.click_control(TITLE, 1000)
-        wh.poll(lambda: wine.control(TITLE, 1000).check == 1 - mark, "Full Detail toggled", WAIT_SECONDS)
+    toggle(wine, 1001, 0)
+    toggle(wine, 1000, 0)  # Full Detail toggled twice: back where it was
+    toggle(wine, 1000, 1)
     end_dialog(wine, process, 1)
     expected = {"Harlan Voss": 0, "Full Detail": 1, "Lighting FX": 0, "HiScore": 0, "HiScore Ch": 0,
                 "HiScore Name": "Quillon"}
@@ -208,36 +199,30 @@ def scenario_ok_cancel(wine):
     # Cancel after toggling again leaves what OK stored.
     process = open_dialog(wine, wine.args.saver, "/c")
     assert_that(wine.control(TITLE, 1001).check == 0, "stored Lighting FX 0 shows unchecked")
-    wine.click_control(TITLE, 1001)
-    wh.poll(lambda: wine.control(TITLE, 1001).check == 1, "Lighting FX checked", WAIT_SECONDS)
+    toggle(wine, 1001, 1)
     end_dialog(wine, process, 2)
     assert_that(wine.settings() == expected, "Cancel changed the stored values")
 
 
 def scenario_submit(wine):
     """One request per high score; a second press is refused; the page opens each time."""
-    server = CaptureServer()
-    try:
-        wine.seed(1250, "ZED", 2, 0)
-        process = open_dialog(wine, wine.args.saver, "/c")
-        wine.click_control(TITLE, 1002)
-        requests = wh.poll(server.finished, "the request", WAIT_SECONDS)
-        assert_that(requests == [REQUEST_ZED], "request bytes %r" % requests)
-        wh.poll(lambda: (wine.settings() or {}).get("Harlan Voss") == 1, "the flag stored", WAIT_SECONDS)
-        page = "http://127.0.0.1/kvrn/hiscores.php"
-        wh.poll(lambda: wine.pages() == [page], "the page opened", WAIT_SECONDS)
+    server = CaptureServer()  # closed as the process ends
+    wine.seed(1250, "ZED", 2, 0)
+    process = open_dialog(wine, wine.args.saver, "/c")
+    wine.click_control(TITLE, 1002)
+    requests = wh.poll(server.finished, "the request", WAIT_SECONDS)
+    assert_that(requests == [REQUEST_ZED], "request bytes %r" % requests)
+    wh.poll(lambda: (wine.settings() or {}).get("Harlan Voss") == 1, "the flag stored", WAIT_SECONDS)
+    wh.poll(lambda: wine.pages() == [PAGE], "the page opened", WAIT_SECONDS)
 
-        wine.click_control(TITLE, 1002)
-        dismiss_message(wine, "Trying to cheat?",
-                        "You've already submitted this score! Beat the score and try again!")
-        wh.poll(lambda: wine.pages() == [page, page], "the page opened again", WAIT_SECONDS)
-        assert_that(len(server.finished()) == 1, "the refused press connected to the server")
-        end_dialog(wine, process, 2)
-        stored = wine.settings()
-        assert_that(stored["Harlan Voss"] == 1 and stored["HiScore"] == 1250 and stored["HiScore Name"] == "ZED",
-              "stored after submission: %r" % stored)
-    finally:
-        server.listener.close()
+    wine.click_control(TITLE, 1002)
+    dismiss_message(wine, "Trying to cheat?", "You've already submitted this score! Beat the score and try again!")
+    wh.poll(lambda: wine.pages() == [PAGE, PAGE], "the page opened again", WAIT_SECONDS)
+    assert_that(len(server.finished()) == 1, "the refused press connected to the server")
+    end_dialog(wine, process, 2)
+    stored = wine.settings()
+    assert_that((stored["Harlan Voss"], stored["HiScore"], stored["HiScore Name"]) == (1, 1250, "ZED"),
+                "stored after submission: %r" % stored)
 
 
 def scenario_dns(wine):
@@ -272,7 +257,7 @@ def scenario_scored(wine):
         process = open_dialog(wine, wine.args.saver, "/c")
         wine.click_control(TITLE, 1002)
         wh.poll(lambda: stored() == [("Zo\u00eb", 4321, 1)], "the score on the server", WAIT_SECONDS)
-        wh.poll(lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"], "the page opened", WAIT_SECONDS)
+        wh.poll(lambda: wine.pages() == [PAGE], "the page opened", WAIT_SECONDS)
         end_dialog(wine, process, 2)
     finally:
         server.terminate()
@@ -286,7 +271,7 @@ def scenario_unreachable(wine):
     process = open_dialog(wine, wine.args.saver, "/c")
     wine.click_control(TITLE, 1002)
     dismiss_message(wine, "Error", CONNECTION_ERROR, CONNECT_WAIT_SECONDS)
-    wh.poll(lambda: wine.pages() == ["http://127.0.0.1/kvrn/hiscores.php"], "the page opened", WAIT_SECONDS)
+    wh.poll(lambda: wine.pages() == [PAGE], "the page opened", WAIT_SECONDS)
     end_dialog(wine, process, 2)
     assert_that(wine.settings()["Harlan Voss"] == 0, "an unreachable server marked the score as submitted")
 

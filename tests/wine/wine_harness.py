@@ -4,15 +4,15 @@
 #
 #   import wine_harness as wh
 #   with wh.WineSession() as wine:            # Xvfb on a free display, a fresh WINEPREFIX
-#       wine.install(wh.saver_path())         # copies into C:\kvrn (wine.install_dir on the Linux side)
+#       wine.install(wh.built_file("KVRN_SAVER_64"))   # copies into C:\kvrn (wine.install_dir on the Linux side)
 #       wine.move_mouse(500, 400)             # park the pointer before a saver starts
 #       saver = wine.start("kvrnpss64.scr", "/s")
 #       window = wine.wait_window("WindowsScreenSaverClass", "Screen Saver")   # WindowInfo
 #       wine.key("a"); wine.move_mouse_by(3, 2); wine.click(1)
 #       assert wine.wait_exit(saver) == 0     # signed exit code (-1, not 255)
-#       code, out = wine.run(wh.program("window_probe.exe"), "foreground")
+#       code, out = wine.probe("foreground")  # window_probe.exe; wine.run(wh.program(...), ...) for the others
 #       values = wine.reg_query(r"HKCU\Software\QuillonCreations\KVRNPSS")       # {name: (type, text)}
-#       assert wine.msiexec("/i", wh.built_file("KVRN_MSI_64"), "/qn") == 0
+#       assert wine.reg("add", r"HKCU\Software\Wine", "/v", "Version", "/d", "win98", "/f") == 0
 #       wine.drawing_picture()                 # the OpenGL window's frame (RGB bytes), for "is it drawing?"
 #
 # Nothing waits by a fixed sleep: `poll(condition, what, timeout)` retries until the
@@ -21,7 +21,7 @@
 # Managed=N so that closing windows costs no 2 s wait). When KVRN_WINE_CACHE names a
 # folder, one pristine prefix is made there once and each session gets a linked copy
 # (registry files copied), which turns ~13 s of prefix creation into well under one.
-# Environment read here: KVRN_SAVER_64 (the x86_64 saver), KVRN_TEST_PROGRAMS (the
+# Environment (ctest sets it): KVRN_SAVER_64 (the x86_64 saver), KVRN_TEST_PROGRAMS (the
 # folder of the helper programs from tests/wine/programs), KVRN_WINE_CACHE (optional),
 # KVRN_MSI_64 and KVRN_MSI_32 (the installers), KVRN_VERSION (the project's version).
 
@@ -65,10 +65,6 @@ def built_file(variable):
     return path
 
 
-def saver_path():
-    return built_file("KVRN_SAVER_64")
-
-
 def program(name):
     """Path of a helper program built from tests/wine/programs."""
     path = os.path.abspath(os.path.join(os.environ.get("KVRN_TEST_PROGRAMS", ""), name))
@@ -101,21 +97,19 @@ class WindowInfo:
         self.visible = fields[1] == "1"
         self.topmost = fields[2] == "1"
         self.left, self.top, self.right, self.bottom = (int(f) for f in fields[3:7])
-        self.screen_width, self.screen_height = int(fields[7]), int(fields[8])
-        self.owner = int(fields[9]) if len(fields) > 9 else 0
-
-    def covers_screen(self):
-        return (self.left, self.top, self.right, self.bottom) == (0, 0, self.screen_width, self.screen_height)
+        self.screen_width, self.screen_height, self.owner = (int(f) for f in fields[7:10])
 
     def __repr__(self):
         return "WindowInfo%r" % (vars(self),)
 
 
 class ChildInfo:
+    """What window_probe reports about a child window (its place in its parent's client area)."""
+
     def __init__(self, line):
-        head, rest = line.split(" ", 1)
-        self.hwnd = int(head)
-        names, coords = rest.rsplit(" ", 4)[0], rest.rsplit(" ", 4)[1:]
+        hwnd, rest = line.split(" ", 1)
+        self.hwnd = int(hwnd)
+        names, *coords = rest.rsplit(" ", 4)
         self.class_name, self.title = names.split("|", 1)
         self.left, self.top, self.right, self.bottom = (int(c) for c in coords)
 
@@ -154,17 +148,10 @@ class WineSession:
     def close(self):
         if os.path.isdir(self.prefix):
             subprocess.run([WINESERVER, "-k"], env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for process in self.started:
-            if process.poll() is None:
-                process.kill()
-            process.wait()
-        if self.xvfb and self.xvfb.poll() is None:
+        self.stop_all()
+        if self.xvfb:
             self.xvfb.terminate()
-            try:
-                self.xvfb.wait(10)
-            except subprocess.TimeoutExpired:
-                self.xvfb.kill()
-                self.xvfb.wait()
+            self.xvfb.wait()
         shutil.rmtree(self.root, ignore_errors=True)
 
     def env(self, extra=None):
@@ -187,17 +174,11 @@ class WineSession:
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
-        text = b""
-        deadline = time.monotonic() + 30
-        while not text.endswith(b"\n"):
-            if time.monotonic() > deadline or self.xvfb.poll() is not None:
-                raise HarnessError("Xvfb did not report a display")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            text += chunk
-        os.close(read_end)
-        self.display = int(text.strip())
+        with os.fdopen(read_end) as report:  # the display's number, once Xvfb listens; nothing if it ended
+            number = report.readline().strip()
+        if not number:
+            raise HarnessError("Xvfb did not report a display")
+        self.display = int(number)
 
     def _create_prefix(self, path):
         env = self.env({"WINEPREFIX": path})
@@ -212,7 +193,6 @@ class WineSession:
         if not cache:
             self._create_prefix(self.prefix)
             return
-        os.makedirs(cache, exist_ok=True)
         template = os.path.join(cache, "prefix")
         with open(os.path.join(cache, "lock"), "w") as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
@@ -238,12 +218,12 @@ class WineSession:
         return target
 
     def _command(self, exe, args):
-        if not os.path.isabs(exe) and not re.match(r"^[A-Za-z]:\\", exe):  # a Windows path stays as it is
-            exe = os.path.join(self.install_dir, exe)
-        return [WINE, exe] + [str(a) for a in args]
+        # A name in C:\kvrn becomes its path; other paths (Linux or Windows) and Wine's own programs stay as they are.
+        local = os.path.join(self.install_dir, exe)
+        return [WINE, local if os.path.isfile(local) else exe] + [str(a) for a in args]
 
     def start(self, exe, *args, stdout=subprocess.DEVNULL):
-        """Starts a Windows program in the background; exe is a path or a name in C:\\kvrn."""
+        """Starts a Windows program in the background: a path, a name in C:\\kvrn, or one of Wine's (reg, msiexec)."""
         process = subprocess.Popen(self._command(exe, args), env=self.env(), stdout=stdout,
                                    stderr=subprocess.DEVNULL, cwd=self.install_dir)
         self.started.append(process)
@@ -255,11 +235,11 @@ class WineSession:
                                 stderr=subprocess.DEVNULL, cwd=self.install_dir, timeout=timeout)
         return signed_exit_code(result.returncode), result.stdout.decode("latin-1").replace("\r", "")
 
-    def start_saver(self, *arguments):
+    def start_saver(self, *arguments, exe=SAVER):
         """Starts the installed saver with the pointer parked (the close rules take their anchor where it
         rests at creation) and waits until its full-screen window shows; returns (process, WindowInfo)."""
         self.move_mouse(500, 400)
-        saver = self.start(SAVER, *arguments)
+        saver = self.start(exe, *arguments)
         window = poll(lambda: (lambda w: w if w and w.visible else None)(self.find_window(SAVER_CLASS, "Screen Saver")),
                       "the saver window shown")
         return saver, window
@@ -281,59 +261,36 @@ class WineSession:
     def running(process):
         return process.poll() is None
 
-    def msiexec(self, *args, timeout=300):
-        """Runs Wine's msiexec (packages by their Windows paths, e.g. under C:\\kvrn); returns its exit code."""
-        return subprocess.run([WINE, "msiexec"] + [str(a) for a in args], env=self.env(), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, cwd=self.install_dir, timeout=timeout).returncode
-
     def linux_path(self, windows_path):
-        return subprocess.run([WINE, "winepath", "-u", windows_path], env=self.env(), stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL).stdout.decode().strip()
+        return self.run("winepath", "-u", windows_path)[1].strip()
 
     def reg(self, *args):
-        return subprocess.run([WINE, "reg"] + list(args), env=self.env(), stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL).returncode
+        return self.run("reg", *args)[0]
 
     def reg_query(self, key):
         """The values of a key as {name: (type, text)}; {} when the key is missing."""
-        result = subprocess.run([WINE, "reg", "query", key], env=self.env(), stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL)
-        values = {}
-        if result.returncode != 0:
-            return values
-        for line in result.stdout.decode("latin-1").replace("\r", "").splitlines():
-            match = re.match(r"^    (.*?)    (REG_\w+)    ?(.*)$", line)
-            if match:
-                values[match.group(1)] = (match.group(2), match.group(3))
-        return values
-
-    def set_windows_version(self, version):
-        """Wine's reported Windows version for this prefix, e.g. "win98" (the Windows 95 family) or "win10"."""
-        return self.reg("add", r"HKCU\Software\Wine", "/v", "Version", "/d", version, "/f")
+        code, out = self.run("reg", "query", key)
+        matches = (re.match(r"^    (.*?)    (REG_\w+)    ?(.*)$", line) for line in out.splitlines())
+        return {m.group(1): (m.group(2), m.group(3)) for m in matches if m} if code == 0 else {}
 
     # --- windows --------------------------------------------------------------------
+    def probe(self, *args):
+        """Runs window_probe (see its usage); returns (exit code, stdout text)."""
+        return self.run(program("window_probe.exe"), *args)
+
     def find_window(self, class_name, title):
-        code, out = self.run(program("window_probe.exe"), "find", class_name, title)
-        return WindowInfo(out.strip()) if code == 0 and out.strip() else None
+        code, out = self.probe("find", class_name, title)
+        return WindowInfo(out) if code == 0 and out.strip() else None
 
     def wait_window(self, class_name, title, timeout=DEFAULT_TIMEOUT):
         return poll(lambda: self.find_window(class_name, title), "window %s %r" % (class_name, title), timeout)
 
-    def wait_no_window(self, class_name, title, timeout=DEFAULT_TIMEOUT):
-        poll(lambda: self.find_window(class_name, title) is None, "window %s %r to go" % (class_name, title),
-             timeout)
-
     def children(self, hwnd):
-        code, out = self.run(program("window_probe.exe"), "children", hwnd)
+        code, out = self.probe("children", hwnd)
         return [ChildInfo(line) for line in out.splitlines() if line.strip()] if code == 0 else []
 
-    def foreground(self):
-        code, out = self.run(program("window_probe.exe"), "foreground")
-        return int(out.strip() or 0) if code == 0 else 0
-
     def post(self, hwnd, message, wparam=0, lparam=0):
-        code, _ = self.run(program("window_probe.exe"), "post", hwnd, message, wparam, lparam)
-        return code == 0
+        return self.probe("post", hwnd, message, wparam, lparam)[0] == 0
 
     # --- X input and output ---------------------------------------------------------
     def xdotool(self, *args):
@@ -343,12 +300,6 @@ class WineSession:
     def key(self, *keys):
         """X key names: "a", "Left", "space", "Escape", "alt+x" ..."""
         self.xdotool("key", *keys)
-
-    def key_down(self, key):
-        self.xdotool("keydown", key)
-
-    def key_up(self, key):
-        self.xdotool("keyup", key)
 
     def move_mouse(self, x, y):
         self.xdotool("mousemove", x, y)

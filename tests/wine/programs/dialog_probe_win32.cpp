@@ -41,10 +41,6 @@ int main(int argc, char **argv) {
     if (argc != 2) return 2;
     HWND window = FindWindowA(nullptr, argv[1]);
     if (window == nullptr || !IsWindowVisible(window)) return 1;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    std::printf("window|%08lX|%ld|%ld\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
-                rect.right - rect.left, rect.bottom - rect.top);
     const bool complete = EnumChildWindows(window, PrintControl, 0) != FALSE;
     std::fflush(stdout);
     return complete ? 0 : 1;

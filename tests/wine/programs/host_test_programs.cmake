@@ -15,15 +15,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_link_options(test_password_cpl PRIVATE -Wl,--kill-at)  # undecorated export names
 endif()
 
-foreach(program window_probe preview_host settings_probe test_password_cpl)
-  kvrn_common_settings(${program})
-  target_link_options(${program} PRIVATE -static -static-libgcc -static-libstdc++)
-  set_target_properties(${program} PROPERTIES
-    RUNTIME_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR}
-    LIBRARY_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR})
-endforeach()
-target_link_libraries(settings_probe PRIVATE advapi32 user32)
-
 # The OpenGL window's procedure and the frame pacing, around a stand-in frame.
 add_executable(pacing_probe ${KVRN_HOST_PROGRAM_SOURCES}/pacing_probe.cpp
   ${CMAKE_SOURCE_DIR}/host/gl_window_win32.cpp
@@ -31,7 +22,13 @@ add_executable(pacing_probe ${KVRN_HOST_PROGRAM_SOURCES}/pacing_probe.cpp
   ${CMAKE_SOURCE_DIR}/host/frame_pacing_win32.cpp
   ${CMAKE_SOURCE_DIR}/host/keyboard.cpp
   ${CMAKE_SOURCE_DIR}/common/frame_input.cpp)
-kvrn_common_settings(pacing_probe)
-target_link_options(pacing_probe PRIVATE -static -static-libgcc -static-libstdc++)
-set_target_properties(pacing_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR})
+
+foreach(program window_probe preview_host settings_probe test_password_cpl pacing_probe)
+  kvrn_common_settings(${program})
+  target_link_options(${program} PRIVATE -static -static-libgcc -static-libstdc++)
+  set_target_properties(${program} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${KVRN_TEST_PROGRAM_DIR})
+endforeach()
+target_link_libraries(settings_probe PRIVATE advapi32 user32)
 target_link_libraries(pacing_probe PRIVATE opengl32 gdi32 user32 winmm)

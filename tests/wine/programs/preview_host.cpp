@@ -1,6 +1,6 @@
 // preview_host.cpp -- test helper: a window like the desktop's preview box, for the saver's /p switch
-//   preview_host WIDTH HEIGHT   prints the decimal handle of its window (client area WIDTH x HEIGHT,
-//   filled with magenta so that a test can tell whether anything drew over it), then runs until closed.
+//   preview_host WIDTH HEIGHT   prints the decimal handle of its window (client area WIDTH x HEIGHT),
+//   then runs until closed.
 // Help and context-menu requests that reach it are appended to "preview_host_messages.txt" in the
 // working directory: "help WPARAM_IS_SELF CONTEXT_ID X Y" and "contextmenu WPARAM_IS_SELF LPARAM".
 #include <windows.h>
@@ -31,17 +31,14 @@ static LRESULT CALLBACK PreviewHostProc(HWND window, UINT message, WPARAM wParam
 }
 
 int main(int argc, char **argv) {
-    const int width = argc > 1 ? std::atoi(argv[1]) : 320;
-    const int height = argc > 2 ? std::atoi(argv[2]) : 240;
+    if (argc != 3) return 2;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA hostClass = {};
     hostClass.lpfnWndProc = PreviewHostProc;
     hostClass.hInstance = instance;
-    hostClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    hostClass.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
     hostClass.lpszClassName = "KvrnPreviewHost";
     if (!RegisterClassA(&hostClass)) return 1;
-    RECT frame = {0, 0, width, height};
+    RECT frame = {0, 0, std::atoi(argv[1]), std::atoi(argv[2])};
     const DWORD style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
     AdjustWindowRect(&frame, style, FALSE);
     const HWND window = CreateWindowExA(0, "KvrnPreviewHost", "Preview Host", style, 40, 40, frame.right - frame.left,

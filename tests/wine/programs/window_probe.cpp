@@ -54,12 +54,9 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (argc >= 6 && std::strcmp(argv[1], "post") == 0) {
-        const HWND window = ParseWindow(argv[2]);
-        return PostMessageA(window, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+        return PostMessageA(ParseWindow(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                             static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
-                            static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)))
-                   ? 0
-                   : 1;
+                            static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0))) == FALSE;
     }
     if (argc >= 4 && std::strcmp(argv[1], "settext") == 0) {
         const HWND window = ParseWindow(argv[2]);
@@ -77,9 +74,7 @@ int main(int argc, char **argv) {
         HELPINFO help = {sizeof help, HELPINFO_WINDOW, 0, window, 4321, {12, 34}};
         DWORD_PTR result = 0;
         return SendMessageTimeoutA(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help), SMTO_ABORTIFHUNG, 10000,
-                                   &result)
-                   ? 0
-                   : 1;
+                                   &result) == 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "foreground") == 0) {
         std::printf("%lu\n", Number(GetForegroundWindow()));
