@@ -40,8 +40,9 @@ def use_password(on, kind="REG_DWORD"):
 class Windows95Family(unittest.TestCase):
     def setUp(self):
         for name in ("password_calls.txt", "password_answer.txt"):
-            if os.path.exists(os.path.join(wine.install_dir, name)):
-                os.unlink(os.path.join(wine.install_dir, name))
+            path = os.path.join(wine.install_dir, name)
+            if os.path.exists(path):
+                os.unlink(path)
 
     def test_password_change_switch_is_taken_on_this_family(self):
         code, _ = wine.run(SAVER, "/a", "0")

@@ -51,7 +51,7 @@ Control = collections.namedtuple("Control", "id cls check x y text")
 def parse_control(line):  # kvrn_dialog_probe's "id|class|style|check|x|y|text"
     fields = line.split("|", 6)
     return Control(int(fields[0]), fields[1], int(fields[3]), int(fields[4]), int(fields[5]),
-                   fields[6].replace("\\n", "\n"))
+                   fields[6].replace("\x1f", "\n"))
 
 
 class DialogSession(wh.WineSession):
@@ -76,10 +76,8 @@ class DialogSession(wh.WineSession):
 
     def settings(self):
         """The settings key's values as {name: int or str}, or None when the key is missing."""
-        values = self.reg_query(SETTINGS_KEY)
-        if not values:
-            return None
-        return {name: int(text, 16) if kind == "REG_DWORD" else text for name, (kind, text) in values.items()}
+        values = self.reg_query(SETTINGS_KEY).items()
+        return {name: int(text, 16) if kind == "REG_DWORD" else text for name, (kind, text) in values} or None
 
     def seed(self, score, name, character, submitted, full_detail=1, lighting_fx=1):
         for value, data in (("HiScore", score), ("HiScore Ch", character), ("Harlan Voss", submitted),
@@ -106,10 +104,7 @@ class DialogSession(wh.WineSession):
         self.click(1)
 
     def pages(self):
-        if not os.path.exists(self.browser_log):
-            return []
-        with open(self.browser_log) as log:
-            return log.read().splitlines()
+        return open(self.browser_log).read().splitlines() if os.path.exists(self.browser_log) else []
 
 
 class CaptureServer:
