@@ -1,5 +1,4 @@
 // texture_loader_test.cpp -- alpha modes, uploads read back, who offers edge clamping, missing and short bitmaps, release
-#include "assets/bitmap_decoder.h"
 #include "assets/bitmap_font.h"
 #include "assets/resource_bytes_fake.h"
 #include "assets/texture_loader.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -38,23 +36,22 @@ std::vector<uint8_t> ReadTexture(uint32_t name, int width, int height) {
     return texels;
 }
 
-// Decoded pixels of a committed bitmap; freed by the caller.
-uint8_t *DecodeOrFail(int id, int width) {
-    int w = 0, h = 0;
-    BitmapStatus status;
-    uint8_t *rgb = DecodeBitmapResource(id, &w, &h, &status);
-    EXPECT_NE(rgb, nullptr) << id << ": " << BitmapStatusText(status);
-    EXPECT_EQ(w, width) << id;
-    return rgb;
-}
-
 class TextureLoader : public ::testing::Test {
 protected:
+    static const int TILES = 96;
     void SetUp() override {
         ASSERT_TRUE(CreateOffscreenContext(64, 64));
         for (uint32_t &slot : textures.slots) slot = TEXTURE_SLOT_EMPTY;
+        // 96 tiles of 2 x 3 on green 0x40: tile k has red k in its left column, and 255 - k with blue y in its right.
+        for (int y = 0; y < 3; ++y)
+            for (int k = 0; k < TILES; ++k)
+                pixels.insert(pixels.end(), {uint32_t(k) << 16 | 0x4000, uint32_t(255 - k) << 16 | 0x4000 | y});
+        strip = Dib24(TILES * 2, 3, pixels);
+        ASSERT_TRUE(SetTestBitmapResource(903, strip.data(), strip.size()));
     }
     void TearDown() override { DestroyOffscreenContext(); }
+    std::vector<uint32_t> pixels;  // the strip's, row 0 first
+    Bytes strip;
 };
 
 }  // namespace
@@ -81,8 +78,7 @@ TEST(AlphaModes, TexelRules) {
     for (const Case &c : cases) {
         uint8_t t[4];
         BuildTexel(c.pixel, key, c.mode, t);
-        EXPECT_EQ(Bytes(t, t + 4), Bytes(c.texel, c.texel + 4))
-            << "mode " << c.mode << " pixel " << int(c.pixel[0]) << "," << int(c.pixel[1]) << "," << int(c.pixel[2]);
+        EXPECT_EQ(Bytes(t, t + 4), Bytes(c.texel, c.texel + 4)) << "case " << &c - cases;
     }
     // No pixel (missing or too small bitmap): transparent black.
     uint8_t t[4];
@@ -90,22 +86,18 @@ TEST(AlphaModes, TexelRules) {
     EXPECT_EQ(Bytes(t, t + 4), Bytes(4, 0));
 }
 
-TEST_F(TextureLoader, UploadMatchesDecodedPixelsTopRowFirst) {
-    // The tower stone: an 8-bit RLE8 resource, opaque. The texture's first
-    // row read back is t = 0, and must be the bitmap's top row.
-    uint8_t *rgb = DecodeOrFail(106, 128);
-    ASSERT_NE(rgb, nullptr);
-    LoadTexture(106, 9, 128, 128, ALPHA_OPAQUE);
-    ASSERT_TRUE(glIsTexture(textures.slots[9]));
+TEST_F(TextureLoader, UploadMatchesThePixelsTopRowFirst) {
+    // The texture's first row read back is t = 0, and must be the bitmap's top row.
+    LoadTexture(903, 9, 8, 3, ALPHA_OPAQUE);
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(static_cast<uint32_t>(bound), textures.slots[9]);  // left bound
-
-    std::vector<uint8_t> texels = ReadTexture(textures.slots[9], 128, 128);
-    for (int i = 0; i < 128 * 128; ++i)
-        ASSERT_EQ(Bytes(&texels[4 * i], &texels[4 * i + 4]), Bytes({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}))
+    const std::vector<uint8_t> texels = ReadTexture(textures.slots[9], 8, 3);
+    for (int i = 0; i < 8 * 3; ++i) {
+        const uint32_t c = pixels[i / 8 * TILES * 2 + i % 8];
+        EXPECT_EQ(Bytes(&texels[4 * i], &texels[4 * i + 4]), Bytes({uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 255}))
             << "texel " << i;
-    std::free(rgb);
+    }
 }
 
 TEST(EdgeClamp, OfferedFromOpenGl12OrByEitherExtension) {
@@ -123,14 +115,7 @@ TEST(EdgeClamp, OfferedFromOpenGl12OrByEitherExtension) {
 }
 
 TEST_F(TextureLoader, StripTilesCoverTheirOwnColumnsAndShareTheKey) {
-    // 96 tiles of 2 x 3: tile k has red k in its left column and 255 - k in its right.
-    const int tiles = 96;
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < 3; ++y)
-        for (int k = 0; k < tiles; ++k) pixels.insert(pixels.end(), {uint32_t(k) << 16, uint32_t(255 - k) << 16 | y});
-    Bytes strip = Dib24(tiles * 2, 3, pixels);
-    ASSERT_TRUE(SetTestBitmapResource(903, strip.data(), strip.size()));
-    LoadTextureStrip(903, tiles * 2, 3, 2, tiles, ALPHA_COLOUR_KEY);
+    LoadTextureStrip(903, TILES * 2, 3, 2, TILES, ALPHA_COLOUR_KEY);
     for (int k : {0, 1, 47, 95}) {
         ASSERT_TRUE(glIsTexture(textures.glyphs[k])) << k;
         std::vector<uint8_t> texels = ReadTexture(textures.glyphs[k], 2, 3);
@@ -153,22 +138,14 @@ TEST_F(TextureLoader, MissingMalformedAndShortBitmapsLoadAsTransparent) {
         ASSERT_TRUE(glIsTexture(textures.slots[5])) << id;
         EXPECT_EQ(ReadTexture(textures.slots[5], 16, 16), Bytes(16 * 16 * 4, 0)) << id;
     }
-
-    // Smaller than asked: the flame (8 x 8) as 16 x 16 keeps its pixels in
+    // Smaller than asked: the strip (192 x 3) as 200 x 4 keeps its pixels in
     // the top-left corner; the rest is transparent.
-    uint8_t *rgb = DecodeOrFail(107, 8);
-    ASSERT_NE(rgb, nullptr);
-    LoadTexture(107, 10, 16, 16, ALPHA_FROM_RED);
-    std::vector<uint8_t> texels = ReadTexture(textures.slots[10], 16, 16);
-    int lit = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            uint8_t alpha = texels[(y * 16 + x) * 4 + 3];
-            EXPECT_EQ(alpha, x < 8 && y < 8 ? rgb[(y * 8 + x) * 3] : 0) << x << "," << y;
-            lit += alpha > 0;
-        }
-    EXPECT_GT(lit, 20);
-    std::free(rgb);
+    LoadTexture(903, 10, 200, 4, ALPHA_FROM_RED);
+    std::vector<uint8_t> texels = ReadTexture(textures.slots[10], 200, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 200; ++x)
+            EXPECT_EQ(texels[(y * 200 + x) * 4 + 3], x < TILES * 2 && y < 3 ? pixels[y * TILES * 2 + x] >> 16 : 0u)
+                << x << "," << y;
     EXPECT_EQ(FakeMessageLog().count, 0);
 }
 
