@@ -31,8 +31,7 @@ Picture Load(int id) {
     BitmapStatus status = BITMAP_OK;
     uint8_t *data = DecodeBitmapResource(id, &p.width, &p.height, &status);
     EXPECT_NE(data, nullptr) << "bitmap " << id << ": " << BitmapStatusText(status);
-    if (data) p.rgb.assign(data, data + static_cast<size_t>(p.width) * p.height * 3);
-    else p.width = p.height = 0;
+    p.rgb.assign(data, data + static_cast<size_t>(p.width) * p.height * 3);  // none when it failed
     std::free(data);
     return p;
 }
@@ -45,16 +44,12 @@ TEST(AtlasArt, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
         const char *name;
         int colourId, maskId;
         const CharacterDefinition &definition;
-    } characters[] = {{"general", 102, 111, CHARACTER_A_DEFINITION},
-                      {"captain", 109, 112, CHARACTER_B_DEFINITION},
-                      {"heroine", 114, 115, CHARACTER_C_DEFINITION}};
-    const CharacterRecord saved[] = {characterA, characterB, characterC};
-    ConstructCharacters();
-    const CharacterRecord built[] = {characterA, characterB, characterC};
-    characterA = saved[0], characterB = saved[1], characterC = saved[2];
+        const CharacterRecord &record;  // as built at program start
+    } characters[] = {{"general", 102, 111, CHARACTER_A_DEFINITION, characterA},
+                      {"captain", 109, 112, CHARACTER_B_DEFINITION, characterB},
+                      {"heroine", 114, 115, CHARACTER_C_DEFINITION, characterC}};
     for (const auto &c : characters) {
         const PartGeometry *parts = c.definition.geometry;  // part 0 is the whole figure's frame, no rectangle
-        const CharacterRecord &record = built[&c - characters];
         Picture colour = Load(c.colourId), mask = Load(c.maskId);
         ASSERT_TRUE(colour.width == 256 && colour.height == 128 && mask.width == 256 && mask.height == 128);
         EXPECT_EQ(colour.At(0, 0), BLACK) << c.name << ": the colour key must be the empty black";
@@ -89,10 +84,10 @@ TEST(AtlasArt, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
             EXPECT_TRUE(solidNear(p, u + int(p.ax), v + int(p.ay), 1, true))
                 << c.name << " part " << part << " not solid at its anchor";
             // The quads the game draws: corner 0 the rectangle's top left (and the anchor's negative), 3 its bottom right.
-            const Vec2 *t = record.texCoord[part];
+            const Vec2 *t = c.record.texCoord[part];
             EXPECT_TRUE(std::fabs(t[0].x * 255 - p.u) + std::fabs(t[0].y * 127 - p.v) + std::fabs(t[3].x * 255 - p.u - p.w) +
                             std::fabs(t[3].y * 127 - p.v - p.h) < 0.04f &&
-                        record.vertex[part][0].x == -p.ax && record.vertex[part][0].y == p.ay)
+                        c.record.vertex[part][0].x == -p.ax && c.record.vertex[part][0].y == p.ay)
                 << c.name << " part " << part << " is drawn from another rectangle";
             if (part == 1) continue;
             // Forearms and shins hang from the part before them, the rest from the body. The parent's

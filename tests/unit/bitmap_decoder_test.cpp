@@ -30,22 +30,15 @@ Bytes MakeDib(int width, int height, int bits, uint32_t compression, const std::
 
 struct Decoded {
     BitmapStatus status;
-    int width = 0, height = 0;
+    BitmapInfo info{};
     std::vector<uint8_t> rgb;
-    uint32_t At(int x, int y) const {
-        const uint8_t *p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-    }
 };
 
 Decoded Decode(const Bytes &dib) {
     Decoded d;
-    BitmapInfo info;
-    d.status = ReadBitmapInfo(dib.data(), dib.size(), &info);
+    d.status = ReadBitmapInfo(dib.data(), dib.size(), &d.info);
     if (d.status != BITMAP_OK) return d;
-    d.width = info.width;
-    d.height = info.height;
-    d.rgb.assign(static_cast<size_t>(info.width) * info.height * 3, 0xCD);
+    d.rgb.assign(static_cast<size_t>(d.info.width) * d.info.height * 3, 0xCD);
     d.status = DecodeBitmap(dib.data(), dib.size(), d.rgb.data(), d.rgb.size());
     return d;
 }
@@ -68,7 +61,7 @@ TEST(BitmapDecoder, RunLengthFixturesDecodeToTheSamePicturesAsTheirUncompressedT
         const std::string suffix = "_" + std::to_string(size[0]) + "x" + std::to_string(size[1]) + ".dib";
         for (const char *format : kFormats) {
             const Decoded d = Decode(ReadFixture(format + suffix));
-            EXPECT_TRUE(d.status == BITMAP_OK && d.width == size[0] && d.height == size[1])
+            EXPECT_TRUE(d.status == BITMAP_OK && d.info.width == size[0] && d.info.height == size[1])
                 << format << suffix << ": " << BitmapStatusText(d.status);
         }
         EXPECT_EQ(Decode(ReadFixture("rle8" + suffix)).rgb, Decode(ReadFixture("pal8" + suffix)).rgb) << suffix;
@@ -135,9 +128,10 @@ TEST(BitmapDecoder, DepthsRowOrderShortPalettesAndRunLengthEscapesDecodePixelFor
     for (const auto &c : cases) {
         const Decoded d = Decode(c.dib);
         ASSERT_EQ(d.status, BITMAP_OK) << c.what << ": " << BitmapStatusText(d.status);
-        ASSERT_EQ(static_cast<size_t>(d.width) * d.height, c.topDown.size()) << c.what;
-        for (int i = 0; i < d.width * d.height; ++i)
-            EXPECT_EQ(d.At(i % d.width, i / d.width), c.topDown[i]) << std::hex << c.what << " pixel " << std::dec << i;
+        ASSERT_EQ(d.rgb.size(), 3 * c.topDown.size()) << c.what;
+        for (size_t i = 0; i < c.topDown.size(); ++i)
+            EXPECT_EQ(uint32_t{d.rgb[3 * i]} << 16 | uint32_t{d.rgb[3 * i + 1]} << 8 | d.rgb[3 * i + 2], c.topDown[i])
+                << std::hex << c.what << " pixel " << std::dec << i;
     }
 }
 

@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string SourceRoot() {
-    std::string file = __FILE__;
-    return file.substr(0, file.rfind("/tests/unit/"));
-}
-
 // Decodes bitmap id; expects the given size when one is given.
 void ExpectDecodes(int id, int width = 0, int height = 0) {
     int w = 0, h = 0;
@@ -34,13 +29,14 @@ void ExpectDecodes(int id, int width = 0, int height = 0) {
 TEST(Resources, EveryBitmapOfTheScriptIsEmbeddedAsItsFileAndTheTablesFindTheirSizes) {
     // Lines `ID BITMAP "file"` of resources/bitmaps.rc; the resource compiler stores the
     // file minus its 14-byte header, and the native table must hand out exactly those bytes.
-    std::ifstream script(SourceRoot() + "/resources/bitmaps.rc");
+    const std::string source = __FILE__, resources = source.substr(0, source.rfind("/tests/unit/")) + "/resources/";
+    std::ifstream script(resources + "bitmaps.rc");
     int count = 0, id = 0;
     char name[256];
     for (std::string line; std::getline(script, line);) {
         if (std::sscanf(line.c_str(), "%d BITMAP \"%255[^\"]\"", &id, name) != 2) continue;
         ++count;
-        std::ifstream in(SourceRoot() + "/resources/" + name, std::ios::binary);
+        std::ifstream in(resources + name, std::ios::binary);
         const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         const ResourceBytes bytes = FindBitmapResource(id);
         ASSERT_TRUE(file.size() > 14 && bytes.data != nullptr) << id;
@@ -51,15 +47,14 @@ TEST(Resources, EveryBitmapOfTheScriptIsEmbeddedAsItsFileAndTheTablesFindTheirSi
     EXPECT_GT(count, 0) << "resources/bitmaps.rc read";
     EXPECT_EQ(FindBitmapResource(103).data, nullptr);  // ids between are really absent
     for (const TextureSlotEntry &entry : textureTable) ExpectDecodes(entry.bitmapId, entry.width, entry.height);
-    // The stills and point maps are held to their rows' sizes in art_test.
-    ExpectDecodes(113, 1536, 16);  // the font strip
+    // The stills and point maps are held to their rows' sizes in art_test, the font strip below.
 }
 
 TEST(Resources, FontCellsOfUndrawnCharactersAreBlackAndTheOthersAreNot) {
     int width = 0, height = 0;
     BitmapStatus status;
     uint8_t *rgb = DecodeBitmapResource(113, &width, &height, &status);
-    ASSERT_NE(rgb, nullptr);
+    ASSERT_TRUE(rgb != nullptr && width == 1536 && height == 16) << width << "x" << height;
     const std::string blank = " +/<=>@[\\]^_`{|}~\x7f";  // the cells without a glyph
     for (int code = 32; code < 128; ++code) {
         int lit = 0;

@@ -33,8 +33,7 @@ TEST(SlideOrder, ZeroAndOneOpenTheShowThenNeverOneOfTheFourBeforeTheCurrent) {
             for (int h : before) ASSERT_NE(next, h);
             // The history moves down one place and takes the still just shown.
             ASSERT_EQ(slideShow.slideHistory[0], previous);
-            ASSERT_EQ(slideShow.slideHistory[1], before[0]);
-            ASSERT_EQ(slideShow.slideHistory[3], before[2]);
+            for (int h = 1; h < SLIDE_HISTORY; ++h) ASSERT_EQ(slideShow.slideHistory[h], before[h - 1]);
             slideShow.current = next;
             shown.push_back(next);
         }
@@ -42,7 +41,7 @@ TEST(SlideOrder, ZeroAndOneOpenTheShowThenNeverOneOfTheFourBeforeTheCurrent) {
     }
 }
 
-TEST(PointMap, PureRedPixelsAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
+TEST(PointMap, PureRedPixelsOfAMapOfTheStillsSizeAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
     std::vector<uint8_t> map(8 * 4 * 3, 0);
     const int pixels[][5] = {{5, 0, 255, 0, 0}, {1, 3, 255, 0, 0}, {1, 2, 255, 0, 0},
                              {0, 0, 254, 0, 0}, {2, 2, 255, 1, 0}, {3, 1, 255, 0, 255}};  // x, y, rgb
@@ -64,10 +63,7 @@ TEST(PointMap, PureRedPixelsAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
     EXPECT_FLOAT_EQ(show.points[199].y, 7 - 16.0f);
     StorePointMap(show, nullptr, 3, 16, 16);  // an unreadable bitmap
     EXPECT_EQ(show.lastPointIndex, -1);
-}
-
-// Every still's map holds sparks on its subject: the art test.
-TEST(PointMap, AMapOfAnotherSizeIsNotUsed) {
+    // A map of another size than its still is not used. (Every still's map holds sparks on its subject: the art test.)
     ASSERT_NE(ReadPointMapPixels(122, 256, 32).rgb, nullptr);  // bitmap 122 is 256 x 32
     EXPECT_EQ(ReadPointMapPixels(122, 128, 32).rgb, nullptr);
     EXPECT_EQ(ReadPointMapPixels(122, 256, 64).rgb, nullptr);
