@@ -1,16 +1,22 @@
-// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey
+// art_test.cpp -- the committed pictures as the game reads them: embedded as their files at the sizes the tables expect, atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey, font cells lit where a glyph is
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "assets/bitmap_decoder.h"
+#include "assets/resource_bytes.h"
 #include "assets/slide_show.h"
 #include "game/character.h"
 #include "game/character_tables.h"
+#include "render/scene_setup.h"
 
 namespace {
 
@@ -38,7 +44,49 @@ Picture Load(int id) {
 
 bool Holds(const PartGeometry &g, int x, int y) { return x >= g.u && x < g.u + g.w && y >= g.v && y < g.v + g.h; }
 
-// The sizes the game expects of every picture are checked in resources_test.
+TEST(ResourceArt, EveryBitmapOfTheScriptIsEmbeddedAsItsFileAndDecodesAtTheSizeTheTextureTableExpects) {
+    // Lines `ID BITMAP "file"` of resources/bitmaps.rc; the resource compiler stores the
+    // file minus its 14-byte header, and the native table must hand out exactly those bytes.
+    const std::string source = __FILE__, resources = source.substr(0, source.rfind("/tests/unit/")) + "/resources/";
+    std::ifstream script(resources + "bitmaps.rc");
+    int count = 0, id = 0;
+    char name[256];
+    for (std::string line; std::getline(script, line);) {
+        if (std::sscanf(line.c_str(), "%d BITMAP \"%255[^\"]\"", &id, name) != 2) continue;
+        ++count;
+        std::ifstream in(resources + name, std::ios::binary);
+        const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const ResourceBytes bytes = FindBitmapResource(id);
+        ASSERT_TRUE(file.size() > 14 && bytes.data != nullptr) << id;
+        EXPECT_EQ(std::vector<uint8_t>(bytes.data, bytes.data + bytes.size),
+                  std::vector<uint8_t>(file.begin() + 14, file.end())) << id;
+        Load(id);  // and it decodes
+    }
+    EXPECT_GT(count, 0) << "resources/bitmaps.rc read";
+    EXPECT_EQ(FindBitmapResource(103).data, nullptr);  // ids between are really absent
+    // The stills and point maps are held to their rows' sizes below, the font strip in its own test.
+    for (const TextureSlotEntry &entry : textureTable) {
+        const Picture p = Load(entry.bitmapId);
+        EXPECT_TRUE(p.width == entry.width && p.height == entry.height) << entry.bitmapId << " is " << p.width << "x" << p.height;
+    }
+}
+
+TEST(FontArt, CellsOfUndrawnCharactersAreBlackAndTheOthersLitAllGrey) {
+    const Picture font = Load(113);
+    ASSERT_TRUE(font.width == 1536 && font.height == 16);
+    const std::string blank = " +/<=>@[\\]^_`{|}~\x7f";  // the cells without a glyph
+    for (int code = 32; code < 128; ++code) {
+        int lit = 0, coloured = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = (code - 32) * 16; x < (code - 31) * 16; ++x) {
+                lit += font.At(x, y) != BLACK;
+                coloured += font.At(x, y) != (font.At(x, y) & 255) * 0x010101u;
+            }
+        EXPECT_EQ(lit == 0, blank.find(static_cast<char>(code)) != std::string::npos) << "code " << code;
+        EXPECT_EQ(coloured, 0) << "code " << code;
+    }
+}
+
 TEST(AtlasArt, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
     const struct {
         const char *name;

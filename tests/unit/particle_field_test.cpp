@@ -23,15 +23,12 @@ TEST(ParticleField, SparksNumberedWithinThePointMapTakeTheirPoints) {
     slideShow.lastPointIndex = n - 1;
     for (int i = 0; i < n; ++i) slideShow.points[i] = SlidePoint{float(i) - 18.0f, float(2 * i) - 40.0f};
     for (int i = 0; i < PARTICLE_COUNT; ++i) {
-        Particle spark{};
-        spark.index = i;
+        Particle spark{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, i};
         SpawnParticle(spark);
-        if (i < n) {
-            EXPECT_FLOAT_EQ(spark.x, slideShow.points[i].x * 0.1f) << i;
-            EXPECT_FLOAT_EQ(spark.y, slideShow.points[i].y * -0.1f) << i;  // map y runs down
-        } else {
+        if (i < n)  // map y runs down
+            EXPECT_TRUE(spark.x == slideShow.points[i].x * 0.1f && spark.y == slideShow.points[i].y * -0.1f) << i;
+        else
             EXPECT_TRUE(AtARandomPlaceWithAFreshLife(spark)) << i;
-        }
     }
     // Once the still has ended, or when its map has no points, spark 0 goes to a random place.
     for (int lastPoint : {n - 1, -1}) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -24,16 +23,14 @@ TEST(SlideOrder, ZeroAndOneOpenTheShowThenNeverOneOfTheFourBeforeTheCurrent) {
         SeedRandom(seed);
         std::vector<int> shown;
         for (int i = 0; i < 1000; ++i) {
-            int before[SLIDE_HISTORY];
-            std::memcpy(before, slideShow.slideHistory, sizeof before);
-            const int previous = slideShow.current;
+            const SlideShow before = slideShow;
             const int next = ChooseNextSlide();
             ASSERT_TRUE(i > 1 || next == i) << "the opening, seed " << seed;
             ASSERT_TRUE(next >= 0 && next < SLIDE_COUNT);
-            for (int h : before) ASSERT_NE(next, h);
+            for (int h : before.slideHistory) ASSERT_NE(next, h);
             // The history moves down one place and takes the still just shown.
-            ASSERT_EQ(slideShow.slideHistory[0], previous);
-            for (int h = 1; h < SLIDE_HISTORY; ++h) ASSERT_EQ(slideShow.slideHistory[h], before[h - 1]);
+            ASSERT_EQ(slideShow.slideHistory[0], before.current);
+            for (int h = 1; h < SLIDE_HISTORY; ++h) ASSERT_EQ(slideShow.slideHistory[h], before.slideHistory[h - 1]);
             slideShow.current = next;
             shown.push_back(next);
         }
@@ -41,7 +38,7 @@ TEST(SlideOrder, ZeroAndOneOpenTheShowThenNeverOneOfTheFourBeforeTheCurrent) {
     }
 }
 
-TEST(PointMap, PureRedPixelsOfAMapOfTheStillsSizeAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
+TEST(PointMap, PureRedPixelsOfAMapOfTheRightSizeAreReadColumnByColumnAboutTheCentreUpToTwoHundred) {
     std::vector<uint8_t> map(8 * 4 * 3, 0);
     const int pixels[][5] = {{5, 0, 255, 0, 0}, {1, 3, 255, 0, 0}, {1, 2, 255, 0, 0},
                              {0, 0, 254, 0, 0}, {2, 2, 255, 1, 0}, {3, 1, 255, 0, 255}};  // x, y, rgb
@@ -51,16 +48,13 @@ TEST(PointMap, PureRedPixelsOfAMapOfTheStillsSizeAreReadColumnByColumnAboutTheCe
     StorePointMap(show, map.data(), 3, 8, 4);
     ASSERT_EQ(show.lastPointIndex, 2);
     const SlidePoint expected[3] = {{1 - 4.0f, 2 - 2.0f}, {1 - 4.0f, 3 - 2.0f}, {5 - 4.0f, 0 - 2.0f}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_FLOAT_EQ(show.points[i].x, expected[i].x) << i;
-        EXPECT_FLOAT_EQ(show.points[i].y, expected[i].y) << i;
-    }
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(show.points[i].x == expected[i].x && show.points[i].y == expected[i].y) << i;
     std::vector<uint8_t> full(32 * 32 * 3, 0);
     for (size_t i = 0; i < full.size(); i += 3) full[i] = 255;
     StorePointMap(show, full.data(), 3, 32, 32);
     ASSERT_EQ(show.lastPointIndex, SLIDE_POINT_LIMIT - 1);
-    EXPECT_FLOAT_EQ(show.points[199].x, 6 - 16.0f);  // six whole columns and 8 pixels of the seventh
-    EXPECT_FLOAT_EQ(show.points[199].y, 7 - 16.0f);
+    // Six whole columns and 8 pixels of the seventh.
+    EXPECT_TRUE(show.points[199].x == 6 - 16.0f && show.points[199].y == 7 - 16.0f);
     StorePointMap(show, nullptr, 3, 16, 16);  // an unreadable bitmap
     EXPECT_EQ(show.lastPointIndex, -1);
     // A map of another size than its still is not used. (Every still's map holds sparks on its subject: the art test.)
