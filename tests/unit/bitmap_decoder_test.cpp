@@ -78,10 +78,7 @@ TEST(BitmapDecoder, EveryShortenedFixtureFailsOrDecodesTheSamePicture) {
         for (size_t n = 0; n < dib.size(); ++n) {
             const Decoded d = Decode(Bytes(dib.begin(), dib.begin() + n));
             // Only the padding after the last pixel may go missing.
-            if (d.status == BITMAP_OK) {
-                EXPECT_GE(n + 4, dib.size()) << format << " cut to " << n;
-                EXPECT_EQ(d.rgb, full.rgb) << format << " cut to " << n;
-            }
+            EXPECT_TRUE(d.status != BITMAP_OK || (n + 4 >= dib.size() && d.rgb == full.rgb)) << format << " cut to " << n;
         }
     }
 }
