@@ -1,16 +1,22 @@
-// art_test.cpp -- the committed pictures as the game reads them: atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey
+// art_test.cpp -- the committed pictures as the game reads them: embedded as their files at the sizes the tables expect, atlases fit the character tables, portraits their rows, stills their captions and point maps, keys are dark, stories grey, font cells lit where a glyph is
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "assets/bitmap_decoder.h"
+#include "assets/resource_bytes.h"
 #include "assets/slide_show.h"
 #include "game/character.h"
 #include "game/character_tables.h"
+#include "render/scene_setup.h"
 
 namespace {
 
@@ -31,30 +37,67 @@ Picture Load(int id) {
     BitmapStatus status = BITMAP_OK;
     uint8_t *data = DecodeBitmapResource(id, &p.width, &p.height, &status);
     EXPECT_NE(data, nullptr) << "bitmap " << id << ": " << BitmapStatusText(status);
-    if (data) p.rgb.assign(data, data + static_cast<size_t>(p.width) * p.height * 3);
-    else p.width = p.height = 0;
+    p.rgb.assign(data, data + static_cast<size_t>(p.width) * p.height * 3);  // none when it failed
     std::free(data);
     return p;
 }
 
 bool Holds(const PartGeometry &g, int x, int y) { return x >= g.u && x < g.u + g.w && y >= g.v && y < g.v + g.h; }
 
-// The sizes the game expects of every picture are checked in resources_test.
+TEST(ResourceArt, EveryBitmapOfTheScriptIsEmbeddedAsItsFileAndDecodesAtTheSizeTheTextureTableExpects) {
+    // Lines `ID BITMAP "file"` of resources/bitmaps.rc; the resource compiler stores the
+    // file minus its 14-byte header, and the native table must hand out exactly those bytes.
+    const std::string source = __FILE__, resources = source.substr(0, source.rfind("/tests/unit/")) + "/resources/";
+    std::ifstream script(resources + "bitmaps.rc");
+    int count = 0, id = 0;
+    char name[256];
+    for (std::string line; std::getline(script, line);) {
+        if (std::sscanf(line.c_str(), "%d BITMAP \"%255[^\"]\"", &id, name) != 2) continue;
+        ++count;
+        std::ifstream in(resources + name, std::ios::binary);
+        const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const ResourceBytes bytes = FindBitmapResource(id);
+        ASSERT_TRUE(file.size() > 14 && bytes.data != nullptr) << id;
+        EXPECT_EQ(std::vector<uint8_t>(bytes.data, bytes.data + bytes.size),
+                  std::vector<uint8_t>(file.begin() + 14, file.end())) << id;
+        Load(id);  // and it decodes
+    }
+    EXPECT_GT(count, 0) << "resources/bitmaps.rc read";
+    EXPECT_EQ(FindBitmapResource(103).data, nullptr);  // ids between are really absent
+    // The stills and point maps are held to their rows' sizes below, the font strip in its own test.
+    for (const TextureSlotEntry &entry : textureTable) {
+        const Picture p = Load(entry.bitmapId);
+        EXPECT_TRUE(p.width == entry.width && p.height == entry.height) << entry.bitmapId << " is " << p.width << "x" << p.height;
+    }
+}
+
+TEST(FontArt, CellsOfUndrawnCharactersAreBlackAndTheOthersLitAllGrey) {
+    const Picture font = Load(113);
+    ASSERT_TRUE(font.width == 1536 && font.height == 16);
+    const std::string blank = " +/<=>@[\\]^_`{|}~\x7f";  // the cells without a glyph
+    for (int code = 32; code < 128; ++code) {
+        int lit = 0, coloured = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = (code - 32) * 16; x < (code - 31) * 16; ++x) {
+                lit += font.At(x, y) != BLACK;
+                coloured += font.At(x, y) != (font.At(x, y) & 255) * 0x010101u;
+            }
+        EXPECT_EQ(lit == 0, blank.find(static_cast<char>(code)) != std::string::npos) << "code " << code;
+        EXPECT_EQ(coloured, 0) << "code " << code;
+    }
+}
+
 TEST(AtlasArt, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
     const struct {
         const char *name;
         int colourId, maskId;
         const CharacterDefinition &definition;
-    } characters[] = {{"general", 102, 111, CHARACTER_A_DEFINITION},
-                      {"captain", 109, 112, CHARACTER_B_DEFINITION},
-                      {"heroine", 114, 115, CHARACTER_C_DEFINITION}};
-    const CharacterRecord saved[] = {characterA, characterB, characterC};
-    ConstructCharacters();
-    const CharacterRecord built[] = {characterA, characterB, characterC};
-    characterA = saved[0], characterB = saved[1], characterC = saved[2];
+        const CharacterRecord &record;  // as built at program start
+    } characters[] = {{"general", 102, 111, CHARACTER_A_DEFINITION, characterA},
+                      {"captain", 109, 112, CHARACTER_B_DEFINITION, characterB},
+                      {"heroine", 114, 115, CHARACTER_C_DEFINITION, characterC}};
     for (const auto &c : characters) {
         const PartGeometry *parts = c.definition.geometry;  // part 0 is the whole figure's frame, no rectangle
-        const CharacterRecord &record = built[&c - characters];
         Picture colour = Load(c.colourId), mask = Load(c.maskId);
         ASSERT_TRUE(colour.width == 256 && colour.height == 128 && mask.width == 256 && mask.height == 128);
         EXPECT_EQ(colour.At(0, 0), BLACK) << c.name << ": the colour key must be the empty black";
@@ -89,10 +132,10 @@ TEST(AtlasArt, ColourAndMaskShareOneSilhouetteAndEveryPartIsJoined) {
             EXPECT_TRUE(solidNear(p, u + int(p.ax), v + int(p.ay), 1, true))
                 << c.name << " part " << part << " not solid at its anchor";
             // The quads the game draws: corner 0 the rectangle's top left (and the anchor's negative), 3 its bottom right.
-            const Vec2 *t = record.texCoord[part];
+            const Vec2 *t = c.record.texCoord[part];
             EXPECT_TRUE(std::fabs(t[0].x * 255 - p.u) + std::fabs(t[0].y * 127 - p.v) + std::fabs(t[3].x * 255 - p.u - p.w) +
                             std::fabs(t[3].y * 127 - p.v - p.h) < 0.04f &&
-                        record.vertex[part][0].x == -p.ax && record.vertex[part][0].y == p.ay)
+                        c.record.vertex[part][0].x == -p.ax && c.record.vertex[part][0].y == p.ay)
                 << c.name << " part " << part << " is drawn from another rectangle";
             if (part == 1) continue;
             // Forearms and shins hang from the part before them, the rest from the body. The parent's

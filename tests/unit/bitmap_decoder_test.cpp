@@ -13,12 +13,13 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// A DIB with a 40-byte (or larger, zero-filled) info header, a colour table
-// of RGB triples and the given pixel bytes.
+// A DIB with a 40-byte (or larger) info header, a colour table of RGB triples
+// and the given pixel bytes. A header long enough holds the bit-field masks
+// 5/6/5 (red at the top) after the first 40 bytes, and zeros after them.
 Bytes MakeDib(int width, int height, int bits, uint32_t compression, const std::vector<uint32_t> &paletteRgb,
               const Bytes &pixels, uint32_t coloursUsed, uint32_t headerSize = 40) {
     const uint32_t fields[] = {headerSize, uint32_t(width), uint32_t(height), 1u | uint32_t(bits) << 16, compression,
-                               uint32_t(pixels.size()), 2835, 2835, coloursUsed, 0};
+                               uint32_t(pixels.size()), 2835, 2835, coloursUsed, 0, 0xF8000000u, 0x07E00000u, 0x001F0000u};
     Bytes b;
     for (uint32_t v : fields)
         for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
@@ -30,33 +31,22 @@ Bytes MakeDib(int width, int height, int bits, uint32_t compression, const std::
 
 struct Decoded {
     BitmapStatus status;
-    int width = 0, height = 0;
+    BitmapInfo info{};
     std::vector<uint8_t> rgb;
-    uint32_t At(int x, int y) const {
-        const uint8_t *p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-    }
 };
 
 Decoded Decode(const Bytes &dib) {
     Decoded d;
-    BitmapInfo info;
-    d.status = ReadBitmapInfo(dib.data(), dib.size(), &info);
+    d.status = ReadBitmapInfo(dib.data(), dib.size(), &d.info);
     if (d.status != BITMAP_OK) return d;
-    d.width = info.width;
-    d.height = info.height;
-    d.rgb.assign(static_cast<size_t>(info.width) * info.height * 3, 0xCD);
+    d.rgb.assign(static_cast<size_t>(d.info.width) * d.info.height * 3, 0xCD);
     d.status = DecodeBitmap(dib.data(), dib.size(), d.rgb.data(), d.rgb.size());
     return d;
 }
 
-std::string SourceRoot() {
-    std::string file = __FILE__;
-    return file.substr(0, file.rfind("/tests/unit/"));
-}
-
 Bytes ReadFixture(const std::string &name) {
-    std::ifstream in(SourceRoot() + "/tests/data/roundtrip/" + name, std::ios::binary);
+    const std::string source = __FILE__;
+    std::ifstream in(source.substr(0, source.rfind("/tests/unit/")) + "/tests/data/roundtrip/" + name, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -72,8 +62,8 @@ TEST(BitmapDecoder, RunLengthFixturesDecodeToTheSamePicturesAsTheirUncompressedT
         const std::string suffix = "_" + std::to_string(size[0]) + "x" + std::to_string(size[1]) + ".dib";
         for (const char *format : kFormats) {
             const Decoded d = Decode(ReadFixture(format + suffix));
-            ASSERT_EQ(d.status, BITMAP_OK) << format << suffix << ": " << BitmapStatusText(d.status);
-            EXPECT_TRUE(d.width == size[0] && d.height == size[1]) << format << suffix;
+            EXPECT_TRUE(d.status == BITMAP_OK && d.info.width == size[0] && d.info.height == size[1])
+                << format << suffix << ": " << BitmapStatusText(d.status);
         }
         EXPECT_EQ(Decode(ReadFixture("rle8" + suffix)).rgb, Decode(ReadFixture("pal8" + suffix)).rgb) << suffix;
         EXPECT_EQ(Decode(ReadFixture("rle4" + suffix)).rgb, Decode(ReadFixture("pal4" + suffix)).rgb) << suffix;
@@ -83,43 +73,24 @@ TEST(BitmapDecoder, RunLengthFixturesDecodeToTheSamePicturesAsTheirUncompressedT
 TEST(BitmapDecoder, EveryShortenedFixtureFailsOrDecodesTheSamePicture) {
     for (const char *format : kFormats) {
         Bytes dib = ReadFixture(std::string(format) + "_17x5.dib");
-        ASSERT_FALSE(dib.empty());
         Decoded full = Decode(dib);
         ASSERT_EQ(full.status, BITMAP_OK);
         for (size_t n = 0; n < dib.size(); ++n) {
-            Bytes prefix(dib.begin(), dib.begin() + n);
-            Decoded d = Decode(prefix);
+            const Decoded d = Decode(Bytes(dib.begin(), dib.begin() + n));
             // Only the padding after the last pixel may go missing.
-            if (d.status == BITMAP_OK) {
-                EXPECT_GE(n + 4, dib.size()) << format << " cut to " << n;
-                EXPECT_EQ(d.rgb, full.rgb) << format << " cut to " << n;
-            }
+            EXPECT_TRUE(d.status != BITMAP_OK || (n + 4 >= dib.size() && d.rgb == full.rgb)) << format << " cut to " << n;
         }
     }
 }
 
-namespace {
-
-// Each case decodes to the listed pixels, row 0 (top) first.
-struct PixelCase {
-    const char *what;
-    Bytes dib;
-    std::vector<uint32_t> topDown;
-};
-
-void ExpectPixels(const PixelCase &c) {
-    Decoded d = Decode(c.dib);
-    ASSERT_EQ(d.status, BITMAP_OK) << c.what << ": " << BitmapStatusText(d.status);
-    ASSERT_EQ(static_cast<size_t>(d.width) * d.height, c.topDown.size()) << c.what;
-    for (int i = 0; i < d.width * d.height; ++i)
-        EXPECT_EQ(d.At(i % d.width, i / d.width), c.topDown[i]) << std::hex << c.what << " pixel " << std::dec << i;
-}
-
-}  // namespace
-
-TEST(BitmapDecoder, UncompressedDepthsRowOrderAndShortPalettes) {
-    const uint32_t W = 0xFFFFFF;
-    PixelCase cases[] = {
+TEST(BitmapDecoder, DepthsRowOrderShortPalettesAndRunLengthEscapesDecodePixelForPixel) {
+    const std::vector<uint32_t> palette = {0x000001, 0x0000AA, 0x00BB00, 0xCC0000};
+    const uint32_t W = 0xFFFFFF, K = 0x000001, A = 0x0000AA, B = 0x00BB00, C = 0xCC0000;
+    const struct {
+        const char *what;
+        Bytes dib;
+        std::vector<uint32_t> topDown;  // row 0 (top) first
+    } cases[] = {
         // 1 bit, width 9: two bytes of pixels padded to four per row, bottom-up.
         {"1 bit", MakeDib(9, 2, 1, BITMAP_BI_RGB, {0, W}, {0xFF, 0x80, 0, 0, 0xAA, 0x00, 0, 0}, 0),
          {W, 0, W, 0, W, 0, W, 0, 0, W, W, W, W, W, W, W, W, W}},
@@ -131,22 +102,9 @@ TEST(BitmapDecoder, UncompressedDepthsRowOrderAndShortPalettes) {
         {"24 bits top-down", MakeDib(1, -2, 24, BITMAP_BI_RGB, {}, {3, 2, 1, 0, 6, 5, 4, 0}, 0), {0x010203, 0x040506}},
         // BI_RGB is B, G, R, unused.
         {"32 bits", MakeDib(1, 1, 32, BITMAP_BI_RGB, {}, {0x30, 0x20, 0x10, 0x99}, 0), {0x102030}},
-    };
-    for (const PixelCase &c : cases) ExpectPixels(c);
-
-    // A V5 header with bit fields (5/6/5 bits, red at the top) scales each
-    // field to 0..255: fields 16/31, 32/63, 16/31.
-    Bytes v5 = MakeDib(2, 1, 32, BITMAP_BI_BITFIELDS, {}, {0, 0, 0, 0, 0x00, 0x00, 0x10, 0x84}, 0, 124);
-    const uint32_t masks[3] = {0xF8000000u, 0x07E00000u, 0x001F0000u};
-    for (int i = 0; i < 3; ++i)
-        for (int k = 0; k < 4; ++k) v5[40 + 4 * i + k] = static_cast<uint8_t>(masks[i] >> (8 * k));
-    ExpectPixels({"V5 bit fields", v5, {0, 0x848284}});
-}
-
-TEST(BitmapDecoder, RunLengthEscapes) {
-    const std::vector<uint32_t> palette = {0x000001, 0x0000AA, 0x00BB00, 0xCC0000};
-    const uint32_t K = 0x000001, A = 0x0000AA, B = 0x00BB00, C = 0xCC0000;
-    PixelCase cases[] = {
+        // A V5 header with bit fields scales each field to 0..255: fields 16/31, 32/63, 16/31.
+        {"V5 bit fields", MakeDib(2, 1, 32, BITMAP_BI_BITFIELDS, {}, {0, 0, 0, 0, 0x00, 0x00, 0x10, 0x84}, 0, 124),
+         {0, 0x848284}},
         // RLE8, 6 x 3 stored bottom-up:
         //   row 2 (bottom): run of 2 x index 1, absolute run 3,2,1 (padded), EOL
         //   row 1: delta (2, 1) lands in row 0 (top) at x 2 -- row 1 stays index 0
@@ -160,38 +118,32 @@ TEST(BitmapDecoder, RunLengthEscapes) {
         {"RLE4", MakeDib(9, 1, 4, BITMAP_BI_RLE4, palette, {4, 0x12, 0, 5, 0x32, 0x13, 0x20, 0, 0, 1}, 4),
          {A, B, A, B, C, B, A, C, B}},
     };
-    for (const PixelCase &c : cases) ExpectPixels(c);
-}
-
-TEST(BitmapDecoder, MalformedRunLengthDataFailsCleanly) {
-    const std::vector<uint32_t> palette = {0, 0xFFFFFF};
-    struct Case {
-        const char *what;
-        Bytes data;
-        BitmapStatus expected;
-    } cases[] = {
-        {"run past the end of the row", {5, 1, 0, 1}, BITMAP_BAD_RUN},
-        {"absolute run past the end of the row", {0, 5, 1, 1, 1, 1, 1, 0, 0, 1}, BITMAP_BAD_RUN},
-        {"delta past the right edge", {0, 2, 5, 0, 0, 1}, BITMAP_BAD_RUN},
-        {"delta past the top", {0, 2, 0, 3, 0, 1}, BITMAP_BAD_RUN},
-        {"pixels after the last row", {0, 0, 0, 0, 1, 1, 0, 1}, BITMAP_BAD_RUN},
-        {"no end of bitmap", {4, 1, 0, 0}, BITMAP_TRUNCATED},
-        {"delta cut short", {0, 2, 1}, BITMAP_TRUNCATED},
-        {"absolute run cut short", {0, 4, 1, 1}, BITMAP_TRUNCATED},
-    };
-    for (const Case &c : cases) {
-        Bytes dib = MakeDib(4, 2, 8, BITMAP_BI_RLE8, palette, c.data, 2);
-        EXPECT_EQ(Decode(dib).status, c.expected) << c.what;
+    for (const auto &c : cases) {
+        const Decoded d = Decode(c.dib);
+        ASSERT_EQ(d.status, BITMAP_OK) << c.what << ": " << BitmapStatusText(d.status);
+        ASSERT_EQ(d.rgb.size(), 3 * c.topDown.size()) << c.what;
+        for (size_t i = 0; i < c.topDown.size(); ++i)
+            EXPECT_EQ(uint32_t{d.rgb[3 * i]} << 16 | uint32_t{d.rgb[3 * i + 1]} << 8 | d.rgb[3 * i + 2], c.topDown[i])
+                << std::hex << c.what << " pixel " << std::dec << i;
     }
 }
 
-TEST(BitmapDecoder, LyingHeadersFailCleanly) {
+TEST(BitmapDecoder, MalformedRunLengthDataAndLyingHeadersFailCleanly) {
+    const auto rle8 = [](const Bytes &data) { return MakeDib(4, 2, 8, BITMAP_BI_RLE8, {0, 0xFFFFFF}, data, 2); };
     const Bytes pixels(64, 0);
-    struct Case {
+    const struct {
         const char *what;
         Bytes dib;
         BitmapStatus expected;
     } cases[] = {
+        {"run past the end of the row", rle8({5, 1, 0, 1}), BITMAP_BAD_RUN},
+        {"absolute run past the end of the row", rle8({0, 5, 1, 1, 1, 1, 1, 0, 0, 1}), BITMAP_BAD_RUN},
+        {"delta past the right edge", rle8({0, 2, 5, 0, 0, 1}), BITMAP_BAD_RUN},
+        {"delta past the top", rle8({0, 2, 0, 3, 0, 1}), BITMAP_BAD_RUN},
+        {"pixels after the last row", rle8({0, 0, 0, 0, 1, 1, 0, 1}), BITMAP_BAD_RUN},
+        {"no end of bitmap", rle8({4, 1, 0, 0}), BITMAP_TRUNCATED},
+        {"delta cut short", rle8({0, 2, 1}), BITMAP_TRUNCATED},
+        {"absolute run cut short", rle8({0, 4, 1, 1}), BITMAP_TRUNCATED},
         {"huge width", MakeDib(1 << 30, 1, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_TOO_LARGE},
         {"huge area", MakeDib(10000, 10000, 8, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_TOO_LARGE},
         {"most negative height", MakeDib(2, INT32_MIN, 24, BITMAP_BI_RGB, {}, pixels, 0), BITMAP_BAD_HEADER},
@@ -210,7 +162,7 @@ TEST(BitmapDecoder, LyingHeadersFailCleanly) {
         {"header size 1000", MakeDib(2, 2, 24, BITMAP_BI_RGB, {}, pixels, 0, 1000), BITMAP_BAD_HEADER},
         {"nothing at all", Bytes{}, BITMAP_TRUNCATED},
     };
-    for (const Case &c : cases) EXPECT_EQ(Decode(c.dib).status, c.expected) << c.what;
+    for (const auto &c : cases) EXPECT_EQ(Decode(c.dib).status, c.expected) << c.what;
 
     Bytes good = MakeDib(3, 2, 24, BITMAP_BI_RGB, {}, Bytes(24, 7), 0);
     uint8_t small[17];
