@@ -87,9 +87,8 @@ TEST(ServerRateLimit, AnAddressGetsItsShareEachMinuteAndOthersAreNotCharged) {
     EXPECT_EQ(limiter.recent.count("b"), 1u);
     AllowSubmission(limiter, "c", 200000);  // a minute after b's last: b is swept out
     EXPECT_EQ(limiter.recent.count("b"), 0u);
-}
 
-TEST(ServerRateLimit, AProxyOnThisMachineNamesTheClientOthersCannot) {
+    // The address charged: a proxy on this machine names the client, others cannot.
     httplib::Request request;
     request.remote_addr = "127.0.0.1";
     EXPECT_EQ(ClientAddress(request), "127.0.0.1");

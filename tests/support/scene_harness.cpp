@@ -50,9 +50,7 @@ const char *SaveTestShot(const char *name) {
     path = directory && *directory ? std::string(directory)
                                    : (std::filesystem::temp_directory_path(ignored) / "kvrn-test-output").string();
     std::filesystem::create_directories(path, ignored);
-    path += "/";
-    path += name;
-    path += ".png";
+    path += std::string("/") + name + ".png";
     return WriteOffscreenPng(path.c_str()) ? path.c_str() : nullptr;
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <tuple>
 
 #include "common/message_box_fake.h"
 #include "settings/registry.h"
@@ -13,13 +15,10 @@ namespace {
 // Values left in memory must not pass for loaded ones.
 const SettingsStore SCRAMBLED = {7, 7, 7, -7, -7, "previous"};
 
-void ExpectSettings(const SettingsStore &expected) {
-    EXPECT_EQ(settings.scoreSubmitted, expected.scoreSubmitted);
-    EXPECT_EQ(settings.fullDetail, expected.fullDetail);
-    EXPECT_EQ(settings.lightingFx, expected.lightingFx);
-    EXPECT_EQ(settings.highScore, expected.highScore);
-    EXPECT_EQ(settings.highScoreCharacter, expected.highScoreCharacter);
-    EXPECT_STREQ(settings.highScoreName, expected.highScoreName);
+// The six values, comparable and printable.
+auto Fields(const SettingsStore &s) {
+    return std::make_tuple(+s.scoreSubmitted, +s.fullDetail, +s.lightingFx, s.highScore, s.highScoreCharacter,
+                           std::string(s.highScoreName));
 }
 
 void PutDword(const char *name, uint32_t value) { PutFakeRegistryValue(name, REGISTRY_TYPE_DWORD, &value, 4); }
@@ -36,7 +35,7 @@ uint32_t Stored(const char *name, void *data, uint32_t *size) {
 TEST(SettingsStore, WithoutTheKeyEveryValueTakesItsDefaultAndNothingIsCreated) {
     settings = SCRAMBLED;
     EXPECT_TRUE(LoadSettings());
-    ExpectSettings(SettingsStore{});
+    EXPECT_EQ(Fields(settings), Fields(SettingsStore{}));
     EXPECT_FALSE(FakeRegistryKeyExists());
     EXPECT_EQ(FakeMessageLog().count, 0);
 }
@@ -52,20 +51,11 @@ TEST(SettingsStore, FlagsBecomeZeroOrOneAndOddValuesReadSafely) {
     settings = SCRAMBLED;
     LoadSettings();
     // A short value is zero-extended, never stack garbage.
-    ExpectSettings(SettingsStore{1, 1, 1, 0, 0x1234, "Quillon"});
-    ASSERT_TRUE(SaveSettings());
-    uint32_t size = 0, stored = 0;
-    EXPECT_EQ(Stored("Full Detail", &stored, &size), REGISTRY_TYPE_DWORD);
-    EXPECT_EQ(size, 4u);
-    EXPECT_EQ(stored, 1u);
+    EXPECT_EQ(Fields(settings), Fields(SettingsStore{1, 1, 1, 0, 0x1234, "Quillon"}));
 }
 
 TEST(SettingsStore, NamesAreReadOnlyWhenTheyFitAndAlwaysEndInsideTheBuffer) {
-    char unterminated[79];  // exactly fills the read buffer, no NUL
-    std::memset(unterminated, 'X', sizeof unterminated);
-    char overLong[200];
-    std::memset(overLong, 'Y', sizeof overLong);
-    overLong[199] = 0;
+    const std::string unterminated(79, 'X'), overLong(199, 'Y');  // the first exactly fills the read buffer
     const struct {
         const void *bytes;
         uint32_t size;
@@ -75,8 +65,8 @@ TEST(SettingsStore, NamesAreReadOnlyWhenTheyFitAndAlwaysEndInsideTheBuffer) {
         {"ABCDEFGHIJK", 12, "ABCDEFGHIJ"},  // too long: the previous name stays
         {"", 1, ""},
         {"BOB", 3, "BOB"},  // no NUL stored
-        {unterminated, sizeof unterminated, "BOB"},
-        {overLong, sizeof overLong, "Quillon"},  // unreadable: the default, which fits
+        {unterminated.data(), 79, "BOB"},  // stored without its NUL
+        {overLong.c_str(), 200, "Quillon"},  // unreadable: the default, which fits
         {"AL\0EXTRA", 9, "AL"},
     };
     for (const auto &c : cases) {
@@ -92,11 +82,13 @@ TEST(SettingsStore, SaveThenLoadGivesTheSameSixValuesAndNeverWritesPastTheName) 
     ASSERT_TRUE(SaveSettings());
     char name[64] = "";
     uint32_t size = 0;
+    EXPECT_EQ(Stored("HiScore", name, &size), REGISTRY_TYPE_DWORD);
+    EXPECT_EQ(size, 4u);
     EXPECT_EQ(Stored("HiScore Name", name, &size), REGISTRY_TYPE_SZ);
     EXPECT_EQ(size, 5u);  // with its NUL
     settings = SCRAMBLED;
     LoadSettings();
-    ExpectSettings(saved);
+    EXPECT_EQ(Fields(settings), Fields(saved));
 
     std::memset(settings.highScoreName, 'Q', sizeof settings.highScoreName);  // unterminated in memory
     ASSERT_TRUE(SaveSettings());
