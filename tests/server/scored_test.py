@@ -137,9 +137,7 @@ def scenario_browser(scored, out, db):
     if os.path.exists(shot):
         os.unlink(shot)
     with tempfile.TemporaryDirectory() as profile:
-        browser = CHROMIUM + ["--user-data-dir=" + profile]
-        subprocess.run(browser + ["--window-size=1024,768", "--screenshot=" + shot, url], check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        browser = CHROMIUM + ["--user-data-dir=" + profile, "--window-size=1024,768", "--screenshot=" + shot]
         dom = subprocess.run(browser + ["--dump-dom", url], check=True, stdout=subprocess.PIPE,
                              stderr=subprocess.DEVNULL, timeout=120).stdout.decode("utf-8")
     server.stop()

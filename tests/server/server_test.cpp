@@ -74,11 +74,7 @@ TEST(ServerPages, JsonAndPageShowEachRowWithItsCharacterAndEscapedName) {
 TEST(ServerRateLimit, AnAddressGetsItsShareEachMinuteAndOthersAreNotCharged) {
     RateLimiter limiter;
     limiter.perMinute = 2;
-    const struct {
-        const char *address;
-        int64_t ms;
-        bool allowed;
-    } steps[] = {
+    const struct { const char *address; int64_t ms; bool allowed; } steps[] = {
         {"a", 1000, true},  {"a", 2000, true},  {"a", 3000, false}, {"b", 3000, true},
         {"a", 60999, false}, {"a", 61000, true}, {"a", 61500, false}, {"a", 62000, true},
     };

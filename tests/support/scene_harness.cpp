@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -75,10 +74,8 @@ static GLuint Texture(int side, const uint8_t *texels) {
 }
 
 GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
-    uint8_t image[4 * 4 * 4];
     const uint8_t texel[4] = {r, g, b, a};
-    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
-    return Texture(4, image);
+    return Texture(1, texel);
 }
 
 GLuint QuadrantTexture() {

@@ -20,12 +20,7 @@ bool Closes(SaverHostState host, unsigned int message, uintptr_t wParam = 0, Scr
 }  // namespace
 
 TEST(CloseRules, InputActivationLossAndPowerEventsCloseAndOnlyThem) {
-    const struct {
-        unsigned int message;
-        uintptr_t wParam;
-        ScreenPoint cursor;
-        bool closes;
-    } cases[] = {
+    const struct { unsigned int message; uintptr_t wParam; ScreenPoint cursor; bool closes; } cases[] = {
         // message              wParam                cursor        closes
         {MSG_MOUSEMOVE,         0,                    {103, 201},   false},  // 3 + 1 pixels
         {MSG_MOUSEMOVE,         0,                    {98, 198},    false},  // 2 + 2 the other way
@@ -92,12 +87,7 @@ TEST(CloseRules, CloseVerifierAndAutoPlayMessagesDependOnFamilyAndVerifier) {
 }
 
 TEST(PasswordGate, TheFlagIsANumberOrAStringOfDigitsAndAnythingElseMeansNoPassword) {
-    const struct {
-        uint32_t type;
-        const char *data;
-        uint32_t size;
-        bool set;
-    } cases[] = {
+    const struct { uint32_t type; const char *data; uint32_t size; bool set; } cases[] = {
         // type                 data         size  set
         {REGISTRY_TYPE_DWORD,   "\0\0\0\1",    4,  true},
         {REGISTRY_TYPE_DWORD,   "\0\0\0\0",    4,  false},

@@ -4,13 +4,7 @@
 #include "host/saver_host.h"
 
 TEST(SaverSwitches, EveryRowOfTheSwitchTable) {
-    const struct {
-        const char *text;
-        bool win95;
-        int mode;
-        uint32_t window;
-        bool foreground;
-    } switchTable[] = {
+    const struct { const char *text; bool win95; int mode; uint32_t window; bool foreground; } switchTable[] = {
         // text                    win95  mode                       handle  owner from foreground
         {"",                       false, SAVER_MODE_SETTINGS,        0,      false},
         {"  -/ s",                 false, SAVER_MODE_FULL_SCREEN,     0,      false},

@@ -56,11 +56,7 @@ TEST(SettingsStore, FlagsBecomeZeroOrOneAndOddValuesReadSafely) {
 
 TEST(SettingsStore, NamesAreReadOnlyWhenTheyFitAndAlwaysEndInsideTheBuffer) {
     const std::string unterminated(79, 'X'), overLong(199, 'Y');  // the first exactly fills the read buffer
-    const struct {
-        const void *bytes;
-        uint32_t size;
-        const char *loaded;
-    } cases[] = {
+    const struct { const void *bytes; uint32_t size; const char *loaded; } cases[] = {
         {"ABCDEFGHIJ", 11, "ABCDEFGHIJ"},
         {"ABCDEFGHIJK", 12, "ABCDEFGHIJ"},  // too long: the previous name stays
         {"", 1, ""},
