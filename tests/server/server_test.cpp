@@ -48,7 +48,7 @@ TEST(ServerQuery, SubmissionsAreCheckedAtEveryBoundaryAndNamesDecodedFromTheSave
         }
 }
 
-TEST(ServerText, Windows1252BecomesUtf8AndMarkupIsEscapedForPageJsonAndLog) {
+TEST(ServerText, Windows1252BecomesUtf8AndJsonPageAndLogShowEachNameEscaped) {
     const std::pair<const char *, const char *> codePage[] = {
         {"\xE9", "\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"\xFC", "\xC3\xBC"}, {"\x9F", "\xC5\xB8"}, {"a~", "a~"},
     };
@@ -57,9 +57,8 @@ TEST(ServerText, Windows1252BecomesUtf8AndMarkupIsEscapedForPageJsonAndLog) {
     EXPECT_EQ(HtmlEscape("<b a=\"1\" b='2'>&</b>"), "&lt;b a=&quot;1&quot; b=&#39;2&#39;&gt;&amp;&lt;/b&gt;");
     EXPECT_EQ(JsonString("a\"\\\n</script>&"), "\"a\\\"\\\\\\u000a\\u003c/script\\u003e\\u0026\"");
     EXPECT_EQ(LogText("a\r\nb\\\x7F\xE9"), "a\\x0D\\x0Ab\\x5C\\x7F\\xE9");
-}
 
-TEST(ServerPages, JsonAndPageShowEachRowWithItsCharacterAndEscapedName) {
+    // The JSON and the page show each row with its character and its name escaped.
     const std::vector<ScoreRow> rows = {{"ZED", 1250, 2, 1796551200}, {"<i>x", 5, 0, 0}};
     EXPECT_EQ(ScoreJson(rows), "[{\"rank\":1,\"name\":\"ZED\",\"score\":1250,\"character\":2,\"time\":"
                                "\"2026-12-06T10:00:00Z\"},{\"rank\":2,\"name\":\"\\u003ci\\u003ex\",\"score\":5,"
@@ -120,15 +119,12 @@ protected:
 
 TEST_F(ServerStore, KeepsTheBestScoreOfEachNameEarliestFirstOnTiesAndEveryScoreAcrossARestart) {
     const std::string hostile = "x'); DROP TABLE scores; --";
-    Add("ann", 50, 1);
-    Add("bob", 70, 2);
-    Add("ann", 40, 3);  // lower: ann keeps 50
-    Add("cid", 70, 4);  // ties bob, later
-    Add("ann", 50, 5);  // ties ann's own, later: the first stays
-    Add("ann", 50, 9);  // when ann's first 50 goes, the one at 5 takes its place
-    Add("Ann", 90, 6);  // another name
-    Add(hostile.c_str(), 3, 7);
-    Add("\"%s\\", 2, 8);
+    // name, score, time: ann's 40 is lower and cid's 70 ties bob's later; ann's 50s at 5 and 9 tie her own later,
+    // so the first stays, and the one at 5 takes its place when it goes; "Ann" is another name.
+    for (const auto &[name, score, time] : std::vector<std::tuple<std::string, int32_t, int64_t>>{
+             {"ann", 50, 1}, {"bob", 70, 2}, {"ann", 40, 3}, {"cid", 70, 4}, {"ann", 50, 5}, {"ann", 50, 9},
+             {"Ann", 90, 6}, {hostile, 3, 7}, {"\"%s\\", 2, 8}})
+        Add(name.c_str(), score, time);
     CloseScoreStore(store);
     ASSERT_TRUE(OpenScoreStore(store, path, error)) << error;
     EXPECT_EQ(Best(), "Ann:90@6 bob:70@2 cid:70@4 ann:50@1 " + hostile + ":3@7 \"%s\\:2@8 ");
