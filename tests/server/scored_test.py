@@ -128,15 +128,14 @@ def scenario_browser(scored, out, db):
     with sqlite3.connect(db, timeout=WAIT_SECONDS) as store:  # too long for a submission: written by hand
         store.execute("INSERT INTO scores(name, score, ch, time, client) VALUES (?, 2000, 0, 1796551200, '')",
                       (HOSTILE,))
-    url = "http://127.0.0.1:%d/kvrn/hiscores.php" % server.port
     os.makedirs(out, exist_ok=True)
     shot = os.path.join(out, "hiscores.png")
     if os.path.exists(shot):
         os.unlink(shot)
-    with tempfile.TemporaryDirectory() as profile:
-        browser = CHROMIUM + ["--user-data-dir=" + profile, "--window-size=1024,768", "--screenshot=" + shot]
-        dom = subprocess.run(browser + ["--dump-dom", url], check=True, stdout=subprocess.PIPE,
-                             stderr=subprocess.DEVNULL, timeout=120).stdout.decode("utf-8")
+    with tempfile.TemporaryDirectory() as home:
+        chrome = CHROMIUM + ["--user-data-dir=" + home, "--window-size=1024,768", "--screenshot=" + shot, "--dump-dom"]
+        dom = subprocess.run(chrome + ["http://127.0.0.1:%d/kvrn/hiscores.php" % server.port], check=True,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=120).stdout.decode("utf-8")
     server.stop()
     assert os.path.getsize(shot) > 10000, "screenshot " + shot
     # The DOM as the browser built it: an injected element would appear as a tag, the name as escaped text.

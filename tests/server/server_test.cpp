@@ -100,9 +100,6 @@ protected:
         CloseScoreStore(store);
         for (const char *suffix : {"", "-wal", "-shm"}) unlink((path + suffix).c_str());
     }
-    void Add(const char *name, int32_t score, int64_t time) {
-        ASSERT_TRUE(AddScore(store, {name, score, 1}, time, ""));
-    }
     std::string Best(int limit = 10) {  // "name:score@time " per row
         std::vector<ScoreRow> rows;
         EXPECT_TRUE(BestScores(store, limit, rows));
@@ -125,7 +122,7 @@ TEST_F(ServerStore, KeepsTheBestScoreOfEachNameEarliestFirstOnTiesAndEveryScoreA
     for (const auto &[name, score, time] : std::vector<std::tuple<std::string, int32_t, int64_t>>{
              {"ann", 50, 1}, {"bob", 70, 2}, {"ann", 40, 3}, {"abe", 70, 4}, {"ann", 50, 5}, {"ann", 50, 9},
              {"Ann", 90, 6}, {hostile, 3, 7}, {"\"%s\\", 2, 8}})
-        Add(name.c_str(), score, time);
+        ASSERT_TRUE(AddScore(store, {name, score, 1}, time, "")) << name;
     CloseScoreStore(store);
     ASSERT_TRUE(OpenScoreStore(store, path, error)) << error;
     EXPECT_EQ(Best(), "Ann:90@6 bob:70@2 abe:70@4 ann:50@1 " + hostile + ":3@7 \"%s\\:2@8 ");

@@ -19,7 +19,6 @@ TEST(SaverSwitches, EveryRowOfTheSwitchTable) {
         {"/a 99",                  false, SAVER_MODE_REFUSE,          0,      false},
         {"/a 99",                  true,  SAVER_MODE_CHANGE_PASSWORD, 99,     true},
         {"A",                      true,  SAVER_MODE_CHANGE_PASSWORD, 0,      true},
-        {"/x",                     false, SAVER_MODE_REFUSE,          0,      false},
         {"\t/s",                   false, SAVER_MODE_REFUSE,          0,      false},
         {"\xe9",                   false, SAVER_MODE_REFUSE,          0,      false},
     };

@@ -21,8 +21,6 @@ auto Fields(const SettingsStore &s) {
                            std::string(s.highScoreName));
 }
 
-void PutDword(const char *name, uint32_t value) { PutFakeRegistryValue(name, REGISTRY_TYPE_DWORD, &value, 4); }
-
 // The stored value's type, size and bytes.
 uint32_t Stored(const char *name, void *data, uint32_t *size) {
     uint32_t type = 0;
@@ -41,12 +39,11 @@ TEST(SettingsStore, WithoutTheKeyEveryValueTakesItsDefaultAndNothingIsCreated) {
 }
 
 TEST(SettingsStore, FlagsBecomeZeroOrOneAndOddValuesReadSafely) {
-    PutDword("Full Detail", 2);
+    PutFakeRegistryValue("Full Detail", REGISTRY_TYPE_DWORD, "\2\0\0\0", 4);
     PutFakeRegistryValue("Lighting FX", REGISTRY_TYPE_DWORD, "", 0);  // holds no bytes: as if missing
-    PutDword("Harlan Voss", 0x80000000u);
+    PutFakeRegistryValue("Harlan Voss", REGISTRY_TYPE_DWORD, "\0\0\0\x80", 4);  // only the top bit set
     PutFakeRegistryValue("HiScore", REGISTRY_TYPE_SZ, "123456", 7);  // more than a 32-bit value holds
-    const uint8_t twoBytes[2] = {0x34, 0x12};
-    PutFakeRegistryValue("HiScore Ch", REGISTRY_TYPE_BINARY, twoBytes, 2);
+    PutFakeRegistryValue("HiScore Ch", REGISTRY_TYPE_BINARY, "\x34\x12", 2);
     PutFakeRegistryValue("HiScore Name", REGISTRY_TYPE_BINARY, "ZED", 4);  // not a string
     settings = SCRAMBLED;
     LoadSettings();
