@@ -26,8 +26,7 @@ static Vec3 ReadVertex(const GLfloat *&cursor) {
 
 std::vector<FeedbackPrimitive> CaptureFeedback(void (*draw)()) {
     static std::vector<GLfloat> buffer(1 << 20);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPushAttrib(GL_VIEWPORT_BIT);
     glViewport(0, 0, VIEWPORT, VIEWPORT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -44,7 +43,7 @@ std::vector<FeedbackPrimitive> CaptureFeedback(void (*draw)()) {
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
-    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+    glPopAttrib();
 
     std::vector<FeedbackPrimitive> primitives;
     const GLfloat *cursor = buffer.data(), *end = cursor + std::max(used, 0);
@@ -87,16 +86,16 @@ Box3 BoundsOf(const std::vector<FeedbackPrimitive> &primitives) {
     return box;
 }
 
-static bool Within(float v, float low, float high) { return v >= low - TOLERANCE && v <= high + TOLERANCE; }
+// Each coordinate of a at most that of b, with the tolerance.
+static bool NotAbove(const Vec3 &a, const Vec3 &b) {
+    return a.x <= b.x + TOLERANCE && a.y <= b.y + TOLERANCE && a.z <= b.z + TOLERANCE;
+}
 
 std::vector<FeedbackPrimitive> InsideBox(const std::vector<FeedbackPrimitive> &primitives, const Box3 &box) {
     std::vector<FeedbackPrimitive> inside;
     for (const FeedbackPrimitive &p : primitives) {
-        bool all = true;
-        for (int i = 0; i < p.vertexCount; ++i)
-            all = all && Within(p.vertex[i].x, box.low.x, box.high.x) && Within(p.vertex[i].y, box.low.y, box.high.y) &&
-                  Within(p.vertex[i].z, box.low.z, box.high.z);
-        if (all) inside.push_back(p);
+        const Box3 own = BoundsOf({p});
+        if (NotAbove(box.low, own.low) && NotAbove(own.high, box.high)) inside.push_back(p);
     }
     return inside;
 }

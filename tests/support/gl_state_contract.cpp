@@ -9,14 +9,6 @@ static void ExpectEnabled(std::string &faults, GLenum capability, bool wanted, c
     if ((glIsEnabled(capability) == GL_TRUE) != wanted) faults += std::string(name) + (wanted ? " off; " : " on; ");
 }
 
-static void ExpectNoEmission(std::string &faults, GLenum face, const char *name) {
-    GLfloat emission[4] = {-1, -1, -1, -1};
-    glGetMaterialfv(face, GL_EMISSION, emission);
-    if (emission[0] != 0.0f || emission[1] != 0.0f || emission[2] != 0.0f || emission[3] != 1.0f)
-        faults += std::string(name) + " emission (" + std::to_string(emission[0]) + ", " + std::to_string(emission[1]) +
-                  ", " + std::to_string(emission[2]) + ", " + std::to_string(emission[3]) + "); ";
-}
-
 ::testing::AssertionResult GlStateContractHolds() {
     std::string faults;
     ExpectEnabled(faults, GL_DEPTH_TEST, true, "depth test");
@@ -25,8 +17,13 @@ static void ExpectNoEmission(std::string &faults, GLenum face, const char *name)
     ExpectEnabled(faults, GL_TEXTURE_2D, false, "2D texturing");
     ExpectEnabled(faults, GL_COLOR_MATERIAL, true, "colour material");
     ExpectEnabled(faults, GL_NORMALIZE, true, "renormalisation");
-    ExpectNoEmission(faults, GL_FRONT, "front");
-    ExpectNoEmission(faults, GL_BACK, "back");
+    for (GLenum face : {GL_FRONT, GL_BACK}) {
+        GLfloat e[4] = {-1, -1, -1, -1};
+        glGetMaterialfv(face, GL_EMISSION, e);
+        if (e[0] != 0.0f || e[1] != 0.0f || e[2] != 0.0f || e[3] != 1.0f)
+            faults += std::string(face == GL_FRONT ? "front" : "back") + " emission (" + std::to_string(e[0]) + ", " +
+                      std::to_string(e[1]) + ", " + std::to_string(e[2]) + ", " + std::to_string(e[3]) + "); ";
+    }
     GLint source = 0, destination = 0;
     glGetIntegerv(GL_BLEND_SRC, &source);
     glGetIntegerv(GL_BLEND_DST, &destination);

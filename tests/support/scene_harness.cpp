@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -50,9 +49,7 @@ const char *SaveTestShot(const char *name) {
     path = directory && *directory ? std::string(directory)
                                    : (std::filesystem::temp_directory_path(ignored) / "kvrn-test-output").string();
     std::filesystem::create_directories(path, ignored);
-    path += "/";
-    path += name;
-    path += ".png";
+    path += std::string("/") + name + ".png";
     return WriteOffscreenPng(path.c_str()) ? path.c_str() : nullptr;
 }
 
@@ -77,10 +74,8 @@ static GLuint Texture(int side, const uint8_t *texels) {
 }
 
 GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
-    uint8_t image[4 * 4 * 4];
     const uint8_t texel[4] = {r, g, b, a};
-    for (int i = 0; i < 16; ++i) std::memcpy(image + i * 4, texel, 4);
-    return Texture(4, image);
+    return Texture(1, texel);
 }
 
 GLuint QuadrantTexture() {

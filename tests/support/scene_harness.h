@@ -36,7 +36,7 @@ struct Rgba {
 
 // The pixel-unit projection of the overlay (origin at the bottom-left corner).
 void LoadOverlayProjection(int width, int height);
-// A 4 x 4 texture of one colour.
+// A 1 x 1 texture of one colour.
 GLuint SolidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
 // A 2 x 2 texture, sampled without filtering: red and green in its top row
 // (t = 0), blue and white below, so a test sees which corner lands where.

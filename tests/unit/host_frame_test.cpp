@@ -28,11 +28,7 @@ TEST(Keys, AHeldKeyGivesOnePressThatStaysPendingUntilReadAndAReleasedOneNone) {
 // Escape cuts frames short, and the next drawn frame spans the whole hold.
 TEST_F(GameTest, FrameClockMeasuresFromReadingToReadingAndEscapeSkipsFrames) {
     EXPECT_EQ(frameInput.dt, 1.0f);
-    const struct {
-        double clock;
-        bool escape, drawn;
-        float now, dt;
-    } frames[] = {
+    const struct { double clock; bool escape, drawn; float now, dt; } frames[] = {
         // clock    Escape held  drawn  now          dt
         {0.25,      false,       true,  0.25f,       0.25f},  // from the clock's start
         {0.3,       false,       true,  0.3f,        0.3f - 0.25f},
