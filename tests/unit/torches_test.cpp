@@ -89,9 +89,8 @@ TEST_F(Torches, LightStaysOnTheTorchAndALongFrameNeverZeroesItsReach) {
     glPopMatrix();
     GLfloat position[4];
     glGetLightfv(torch.lightId, GL_POSITION, position);  // kept in eye coordinates
-    EXPECT_FLOAT_EQ(position[0], -5.0f);
-    EXPECT_FLOAT_EQ(position[1], 6.0f);
-    EXPECT_FLOAT_EQ(position[2], -21.0f);
+    const float expected[3] = {-5.0f, 6.0f, -21.0f};
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(position[i], expected[i]) << i;
     EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / (2.0f * torch.flicker));
     for (uint32_t seed = 1; seed <= 4; ++seed) {  // a stalled frame turns the flicker at its usual rhythm
         SeedRandom(seed);
