@@ -74,11 +74,10 @@ TEST(FrameRenderer, MessageIsDrawnUntilTwelveSeconds) {
 // lighting on, blending and texturing off, no emission, the usual blend function.
 TEST(FrameRenderer, EveryDrawingRoutineHandsBackTheUsualState) {
     const struct { const char *what; void (*draw)(); } routines[] = {
-        {"a whole frame with a message", [] {
+        {"a whole frame with a message, the title's overlay last", [] {
              SpawnFlyingText(gameMessage, "Level 1", -3.0f, 0.0f, -10.0f, 4.0f);
              RenderTestFrame(1.0f, 0.1f);
          }},
-        {"the title overlay", [] { flow.gameState = STATE_TITLE, DrawOverlay(); }},
         {"the select screen", [] { flow.gameState = STATE_SELECT, DrawOverlay(); }},
         {"the intro overlay", [] { flow.gameState = STATE_INTRO, DrawOverlay(); }},
         {"the HUD of a dying player", [] { flow.gameState = STATE_PLAY, playerController.dying = 1, DrawOverlay(); }},

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "assets/texture_loader.h"
@@ -97,15 +98,16 @@ TEST_F(GameTest, DrawingLeavesTheBackgroundUnchangedAlongThePartRectangles) {
         InitScene();
         std::vector<uint32_t> names(std::begin(textures.slots), std::end(textures.slots));
         names.insert(names.end(), std::begin(textures.glyphs), std::end(textures.glyphs));
+        const GLint wrap = edgeClamp ? GL_CLAMP_TO_EDGE : GL_CLAMP;
         for (uint32_t name : names) {
             GLint value = 0;
             GLfloat border[4];
             glBindTexture(GL_TEXTURE_2D, name);
             glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());  // frame: larger than any picture
-            for (GLenum what : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+            for (auto [what, expected] : {std::pair{GL_TEXTURE_WRAP_S, wrap}, {GL_TEXTURE_WRAP_T, wrap},
+                                          {GL_TEXTURE_MIN_FILTER, GL_LINEAR}, {GL_TEXTURE_MAG_FILTER, GL_LINEAR}}) {
                 glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
-                const bool filter = what == GL_TEXTURE_MIN_FILTER || what == GL_TEXTURE_MAG_FILTER;
-                EXPECT_EQ(value, filter ? GL_LINEAR : edgeClamp ? GL_CLAMP_TO_EDGE : GL_CLAMP) << name << " " << what;
+                EXPECT_EQ(value, expected) << name << " " << what;
             }
             glGetTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, border);
             for (int c = 0; c < 4 && !edgeClamp; ++c) EXPECT_FLOAT_EQ(border[c], frame[c] / 255.0f) << name;

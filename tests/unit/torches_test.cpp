@@ -61,8 +61,10 @@ TEST(Flames, SpawnDrawsRiseThenSideThenFadeAndSwayTurnsOnlyPastTheAxis) {
     EXPECT_FLOAT_EQ(flame.sway.x, -0.05f);
 }
 
-TEST_F(Torches, FirstUpdateDimsAndTheFlickerBoundsAreStrict) {
-    for (Torch &torch : torches) {
+TEST_F(Torches, LitBeforeTheFirstFrameWhichDimsThemAndTheFlickerBoundsAreStrict) {
+    for (Torch &torch : torches) {  // reach given before the first frame draws the tower
+        EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / 3.0f);
+        EXPECT_TRUE(glIsEnabled(torch.lightId));
         UpdateTorch(torch);
         EXPECT_FLOAT_EQ(torch.flicker, 1.5f - 5.0f * frameInput.dt);
     }
@@ -122,14 +124,7 @@ TEST_F(Torches, FlickerSwingsAsFarAtAnyFrameRate) {
     EXPECT_NEAR(range[1] / range[0], 1.0, 0.1) << "mean range " << range[0] / 199 << " at 30 fps";
 }
 
-TEST(TorchLights, EachSetUpLightsOnlyWhatItOwns) {
-    ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 1}));
-    for (const Torch &torch : torches) {  // reach given before the first frame draws the tower
-        EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / 3.0f);
-        EXPECT_TRUE(glIsEnabled(torch.lightId));
-    }
-    CloseTestScene();
-
+TEST(TorchLights, WithoutTheLightingEffectOnlyTheFixedLightShines) {
     ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 0}));
     for (int frame = 1; frame <= 10; ++frame) RenderTestFrame(frame * 0.05f, 0.05f);
     for (int light = 1; light < 8; ++light) EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + light)) << light;
