@@ -27,8 +27,7 @@ TEST(Camera, TargetDropsTenMoreForAnyOverviewAboveZero) {
 
 TEST(Camera, GlidesAtThreeUnitsASecondAndSettlesExactlyOnTheTarget) {
     CharacterRecord figure{};
-    figure.pivot[1] = Vec2{1.0f / CHARACTER_SCALE, 9.0f / CHARACTER_SCALE};
-    figure.z = -3.5f / CHARACTER_SCALE;
+    SetWorldPosition(figure, 1.0f, 9.0f, -3.5f);
     playerController.character = &figure;
     const Vec3 target = CameraTarget(WorldPosition(figure));
     frameInput.dt = 0.1f;
