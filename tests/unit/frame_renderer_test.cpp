@@ -27,8 +27,7 @@ TEST(Camera, TargetDropsTenMoreForAnyOverviewAboveZero) {
 
 TEST(Camera, GlidesAtThreeUnitsASecondAndSettlesExactlyOnTheTarget) {
     CharacterRecord figure{};
-    figure.pivot[1] = Vec2{1.0f / CHARACTER_SCALE, 9.0f / CHARACTER_SCALE};
-    figure.z = -3.5f / CHARACTER_SCALE;
+    SetWorldPosition(figure, 1.0f, 9.0f, -3.5f);
     playerController.character = &figure;
     const Vec3 target = CameraTarget(WorldPosition(figure));
     frameInput.dt = 0.1f;
@@ -74,11 +73,10 @@ TEST(FrameRenderer, MessageIsDrawnUntilTwelveSeconds) {
 // lighting on, blending and texturing off, no emission, the usual blend function.
 TEST(FrameRenderer, EveryDrawingRoutineHandsBackTheUsualState) {
     const struct { const char *what; void (*draw)(); } routines[] = {
-        {"a whole frame with a message", [] {
+        {"a whole frame with a message, the title's overlay last", [] {
              SpawnFlyingText(gameMessage, "Level 1", -3.0f, 0.0f, -10.0f, 4.0f);
              RenderTestFrame(1.0f, 0.1f);
          }},
-        {"the title overlay", [] { flow.gameState = STATE_TITLE, DrawOverlay(); }},
         {"the select screen", [] { flow.gameState = STATE_SELECT, DrawOverlay(); }},
         {"the intro overlay", [] { flow.gameState = STATE_INTRO, DrawOverlay(); }},
         {"the HUD of a dying player", [] { flow.gameState = STATE_PLAY, playerController.dying = 1, DrawOverlay(); }},

@@ -14,11 +14,12 @@ namespace {
 class CharacterTest : public ::testing::Test {
 protected:
     void SetUp() override { frameInput.dt = 1.0f / 30.0f; }
-    // Advances the clock by one frame and steps the record's animation.
-    void Step(CharacterRecord &record, int frames = 1) {
+    // Advances the clock frame by frame and steps the record's animation (then the other's, if given).
+    void Step(CharacterRecord &record, int frames = 1, CharacterRecord *other = nullptr) {
         for (int i = 0; i < frames; ++i) {
             frameInput.now += frameInput.dt;
             UpdateAnimation(record);
+            if (other) UpdateAnimation(*other);
         }
     }
 };
@@ -45,33 +46,21 @@ TEST_F(CharacterTest, AnimationJumpRisesAndFallsOverOnePointThreeSeconds) {
     EXPECT_TRUE(Running(b, SLOT_STAND));
 }
 
-TEST_F(CharacterTest, AnimationSnapsEveryPartBeforeChaining) {
-    CharacterRecord &b = characterB;
+TEST_F(CharacterTest, AnimationSnapsEveryPartBeforeChainingAlsoForASecondCharacterOnTheSameList) {
+    CharacterRecord &b = characterB, &c = characterC;
     for (int part = 0; part < CHARACTER_PARTS; ++part) b.value[part] = 30.0f;
-    StartAnimation(b, SLOT_STAND);
-    Step(b, 7);  // 0.233 s: still easing
-    EXPECT_TRUE(Running(b, SLOT_STAND));
-    EXPECT_GT(b.value[7], 0.0f);
-    Step(b);  // 0.267 s: past the window and the chain at 0.25
-    EXPECT_TRUE(Running(b, SLOT_STAND_CYCLE));
-    for (int part : {7, 8, 9, 10, 3, 5, 4, 6, 2, 0}) EXPECT_EQ(b.value[part], 0.0f) << part;
-    EXPECT_EQ(b.value[1], 30.0f) << "the body's turn is not in the list";
-}
-
-TEST_F(CharacterTest, AnimationTwoCharactersOnOneListBothGetTheirFinalSnap) {
-    CharacterRecord &b = characterB;
-    CharacterRecord &c = characterC;
-    b.value[7] = 30.0f;
     c.value[7] = -50.0f;
     StartAnimation(b, SLOT_STAND);
     Step(b, 3);
     StartAnimation(c, SLOT_STAND);  // same list, started later
-    for (int i = 0; i < 15; ++i) {
-        frameInput.now += frameInput.dt;
-        UpdateAnimation(b);
-        UpdateAnimation(c);
-    }
-    EXPECT_EQ(b.value[7], 0.0f);
+    Step(b, 4, &c);  // 0.233 s: still easing
+    EXPECT_TRUE(Running(b, SLOT_STAND));
+    EXPECT_GT(b.value[7], 0.0f);
+    Step(b, 1, &c);  // 0.267 s: past the window and the chain at 0.25
+    EXPECT_TRUE(Running(b, SLOT_STAND_CYCLE));
+    for (int part : {7, 8, 9, 10, 3, 5, 4, 6, 2, 0}) EXPECT_EQ(b.value[part], 0.0f) << part;
+    EXPECT_EQ(b.value[1], 30.0f) << "the body's turn is not in the list";
+    Step(b, 11, &c);
     EXPECT_EQ(c.value[7], 0.0f);
 }
 

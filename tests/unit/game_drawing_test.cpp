@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "assets/texture_loader.h"
@@ -67,9 +68,7 @@ TEST_F(GameTest, DrawingRestPoseHasEveryPartAnchoredOnItsPivot) {
 
 TEST_F(GameTest, DrawingFacingLeftIsTheExactMirrorImage) {
     figure = characterC;
-    ResetCharacter(figure);
-    figure.pivot[1] = Vec2{-30.0f, 10.0f};
-    figure.z = 0.0f;
+    RestCorners(Vec2{-30.0f, 10.0f});  // puts it in the rest pose there
     figure.value[3] = 35.0f;  // an arm raised, so the figure is not symmetric
     figure.value[8] = -20.0f;
     const std::vector<Vec2> right = DrawnVertices();
@@ -99,27 +98,26 @@ TEST_F(GameTest, DrawingLeavesTheBackgroundUnchangedAlongThePartRectangles) {
         InitScene();
         std::vector<uint32_t> names(std::begin(textures.slots), std::end(textures.slots));
         names.insert(names.end(), std::begin(textures.glyphs), std::end(textures.glyphs));
+        const GLint wrap = edgeClamp ? GL_CLAMP_TO_EDGE : GL_CLAMP;
         for (uint32_t name : names) {
             GLint value = 0;
             GLfloat border[4];
-            std::vector<uint8_t> texels(256 * 512 * 4);  // the largest picture
             glBindTexture(GL_TEXTURE_2D, name);
-            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-            for (GLenum what : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());  // frame: larger than any picture
+            for (auto [what, expected] : {std::pair{GL_TEXTURE_WRAP_S, wrap}, {GL_TEXTURE_WRAP_T, wrap},
+                                          {GL_TEXTURE_MIN_FILTER, GL_LINEAR}, {GL_TEXTURE_MAG_FILTER, GL_LINEAR}}) {
                 glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
-                const bool filter = what == GL_TEXTURE_MIN_FILTER || what == GL_TEXTURE_MAG_FILTER;
-                EXPECT_EQ(value, filter ? GL_LINEAR : edgeClamp ? GL_CLAMP_TO_EDGE : GL_CLAMP) << name << " " << what;
+                EXPECT_EQ(value, expected) << name << " " << what;
             }
             glGetTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, border);
-            for (int c = 0; c < 4 && !edgeClamp; ++c) EXPECT_FLOAT_EQ(border[c], texels[c] / 255.0f) << name;
+            for (int c = 0; c < 4 && !edgeClamp; ++c) EXPECT_FLOAT_EQ(border[c], frame[c] / 255.0f) << name;
         }
         for (CharacterRecord *record : {&characterA, &characterB, &characterC}) {
             figure = *record;
-            const CharacterRecord &r = figure;
             const std::vector<Vec2> corners = RestCorners(Vec2{0.0f, 0.0f});
             Vec2 centre{0.0f, 0.0f};  // the figure spans less than the window
             for (const Vec2 &c : corners) centre = Vec2{centre.x + c.x / 40, centre.y + c.y / 40};  // 10 parts
-            glBindTexture(GL_TEXTURE_2D, textures.slots[r.maskSlot]);
+            glBindTexture(GL_TEXTURE_2D, textures.slots[figure.maskSlot]);
             glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, mask.data());
             glMatrixMode(GL_PROJECTION);
             glLoadIdentity();
@@ -129,17 +127,17 @@ TEST_F(GameTest, DrawingLeavesTheBackgroundUnchangedAlongThePartRectangles) {
             glLoadIdentity();
             glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            DrawCharacter(r);
+            DrawCharacter(figure);
             glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
             int background = 0, changed = 0, atAtlasEdge = 0;
             for (int i = 0; i < size * size; ++i) {
                 const Vec2 m{centre.x + (i % size + 0.5f) / scale - half, centre.y + (i / size + 0.5f) / scale - half};
-                bool covered = false, figure = false, edge = false;
+                bool covered = false, inFigure = false, edge = false;
                 for (int part = 1; part < CHARACTER_PARTS; ++part) {
                     const Vec2 a = corners[(part - 1) * 4], b = corners[(part - 1) * 4 + 3];
                     const float fx = (m.x - a.x) / (b.x - a.x), fy = (m.y - a.y) / (b.y - a.y);
                     if (fx <= 0.0f || fx >= 1.0f || fy <= 0.0f || fy >= 1.0f) continue;
-                    const Vec2 ta = r.texCoord[part][0], tb = r.texCoord[part][3];
+                    const Vec2 ta = figure.texCoord[part][0], tb = figure.texCoord[part][3];
                     const float u = (ta.x + fx * (tb.x - ta.x)) * atlasWidth - 0.5f;
                     const float v = (ta.y + fy * (tb.y - ta.y)) * atlasHeight - 0.5f;
                     covered = true;
@@ -147,17 +145,17 @@ TEST_F(GameTest, DrawingLeavesTheBackgroundUnchangedAlongThePartRectangles) {
                     for (int k = 0; k < 4; ++k) {  // the texels the linear filter reads, clamped to the atlas
                         const int tx = std::clamp(static_cast<int>(std::floor(u)) + k % 2, 0, atlasWidth - 1);
                         const int ty = std::clamp(static_cast<int>(std::floor(v)) + k / 2, 0, atlasHeight - 1);
-                        figure = figure || mask[(ty * atlasWidth + tx) * 4] != 255;
+                        inFigure = inFigure || mask[(ty * atlasWidth + tx) * 4] != 255;
                     }
                 }
-                if (!covered || figure) continue;
+                if (!covered || inFigure) continue;
                 ++background;
                 atAtlasEdge += edge;
                 for (int c = 0; c < 3; ++c) changed += std::abs(frame[i * 4 + c] - frame[c]) > 1;  // [c]: corner grey
             }
-            EXPECT_GT(atAtlasEdge, 100) << "character " << r.maskSlot << ", edge clamp " << int(edgeClamp);
+            EXPECT_GT(atAtlasEdge, 100) << "character " << figure.maskSlot << ", edge clamp " << int(edgeClamp);
             EXPECT_EQ(changed, 0) << "channels changed of " << background << " background pixels, character "
-                                  << r.maskSlot << ", edge clamp " << int(edgeClamp);
+                                  << figure.maskSlot << ", edge clamp " << int(edgeClamp);
         }
     }
 }

@@ -20,27 +20,27 @@ namespace {
 // Where the player stands at each checkpoint ("shot" line) of the script, and what the game holds then.
 const struct {
     const char *name;
-    float x, y, z;  // z: the lane of the floor walked on
+    Vec3 p;  // z: the lane of the floor walked on
     double score;
     int state, lives, level, barrels;  // barrels: active ones
 } CHECKPOINTS[] = {
-    // name            x         y         z         score     phase                  lives level barrels
-    {"floor_0",        5.8421f,  0.0f,     2.465f,   0.0,      STATE_PLAY,            3,    1,    1},
-    {"floor_1",        -5.7984f, 3.0f,     0.4467f,  0.0,      STATE_PLAY,            3,    1,    2},
-    {"floor_2",        5.9925f,  6.0f,     -1.735f,  24.1667,  STATE_PLAY,            3,    1,    3},  // a barrel jumped
-    {"floor_3",        -5.8025f, 9.0f,     -3.555f,  24.1667,  STATE_PLAY,            3,    1,    3},
-    {"floor_4",        -3.0112f, 12.0f,    -4.99f,   24.1667,  STATE_PLAY,            3,    1,    4},
-    {"on_rope",        4.0f,     11.325f,  -5.4917f, 143.487,  STATE_PLAY,            3,    1,    4},
-    {"level_complete", 4.0f,     9.0f,     -5.4917f, 588.8412, STATE_LEVEL_COMPLETE,  3,    1,    4},  // on the rope's line
-    {"level_two",      -7.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            3,    2,    3},  // the pull ran on to 3.5
-    {"left_wall",      -8.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            3,    2,    3},
-    {"hit",            -8.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            2,    2,    5},
-    {"dying",          -8.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            2,    2,    4},  // arrows do nothing
-    {"respawned",      -7.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            2,    2,    4},  // only the bottom floor cleared
-    {"hit_again",      -7.0f,    0.0f,     2.5f,     670.0844, STATE_PLAY,            1,    2,    5},
-    {"name_entry",     -7.0f,    0.0f,     2.5f,     670.0844, STATE_NAME_ENTRY,      0,    2,    6},  // 670 beats 0
-    {"title",          -7.0f,    0.0f,     2.5f,     670.0844, STATE_TITLE,           0,    2,    6},
-    {"new_game",       -7.0f,    0.0f,     2.5f,     0.0,      STATE_PLAY,            3,    1,    4},
+    // name            x          y         z          score     phase                  lives level barrels
+    {"floor_0",        {5.8421f,  0.0f,    2.465f},   0.0,      STATE_PLAY,            3,    1,    1},
+    {"floor_1",        {-5.7984f, 3.0f,    0.4467f},  0.0,      STATE_PLAY,            3,    1,    2},
+    {"floor_2",        {5.9925f,  6.0f,    -1.735f},  24.1667,  STATE_PLAY,            3,    1,    3},  // a barrel jumped
+    {"floor_3",        {-5.8025f, 9.0f,    -3.555f},  24.1667,  STATE_PLAY,            3,    1,    3},
+    {"floor_4",        {-3.0112f, 12.0f,   -4.99f},   24.1667,  STATE_PLAY,            3,    1,    4},
+    {"on_rope",        {4.0f,     11.325f, -5.4917f}, 143.487,  STATE_PLAY,            3,    1,    4},
+    {"level_complete", {4.0f,     9.0f,    -5.4917f}, 588.8412, STATE_LEVEL_COMPLETE,  3,    1,    4},  // on the rope's line
+    {"level_two",      {-7.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            3,    2,    3},  // the pull ran on to 3.5
+    {"left_wall",      {-8.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            3,    2,    3},
+    {"hit",            {-8.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            2,    2,    5},
+    {"dying",          {-8.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            2,    2,    4},  // arrows do nothing
+    {"respawned",      {-7.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            2,    2,    4},  // only the bottom floor cleared
+    {"hit_again",      {-7.0f,    0.0f,    2.5f},     670.0844, STATE_PLAY,            1,    2,    5},
+    {"name_entry",     {-7.0f,    0.0f,    2.5f},     670.0844, STATE_NAME_ENTRY,      0,    2,    6},  // 670 beats 0
+    {"title",          {-7.0f,    0.0f,    2.5f},     670.0844, STATE_TITLE,           0,    2,    6},
+    {"new_game",       {-7.0f,    0.0f,    2.5f},     0.0,      STATE_PLAY,            3,    1,    4},
 };
 
 // Play makes no heap allocation: the count stays where it stood at the first checkpoint (the first
@@ -53,9 +53,7 @@ void Checkpoint(const char *name) {
     for (const auto &expected : CHECKPOINTS) {
         if (std::strcmp(name, expected.name) != 0) continue;
         const Vec3 p = PlayerPosition();
-        EXPECT_NEAR(p.x, expected.x, 1e-3f) << name;
-        EXPECT_NEAR(p.y, expected.y, 1e-3f) << name;
-        EXPECT_NEAR(p.z, expected.z, 1e-3f) << name;
+        for (float Vec3::*axis : {&Vec3::x, &Vec3::y, &Vec3::z}) EXPECT_NEAR(p.*axis, expected.p.*axis, 1e-3f) << name;
         EXPECT_NEAR(playerController.score, expected.score, 0.01) << name;
         EXPECT_EQ(flow.gameState, expected.state) << name;
         EXPECT_EQ(playerController.lives, expected.lives) << name;

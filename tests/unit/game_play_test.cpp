@@ -9,7 +9,6 @@
 #include "game/player.h"
 #include "game/rope_cage.h"
 #include "game/tower_motion.h"
-#include "render/screens_hud.h"
 #include "settings/settings_store.h"
 #include "tests/support/game_driver.h"
 
@@ -74,7 +73,6 @@ TEST_F(GameTest, UpAwayFromAFlightOnlyStops) {
     EXPECT_EQ(Player().velocity.x, 0.0f);
     EXPECT_EQ(Player().stairDirection, 0);
     EXPECT_TRUE(Running(Player(), SLOT_RUN_CYCLE)) << "the walk animation is left alone";
-    Release(KEY_UP);
 }
 
 TEST_F(GameTest, ApeThrowsNothingWhileAllTwentyAreInPlay) {
@@ -156,16 +154,13 @@ TEST_F(GameTest, RopeADeathWhileHangingLetsGoTheNextGrabEndsTheLevelTheLastEndsT
     dieOnTheRope();
     Seconds(4.0);
     EXPECT_EQ(flow.gameState, STATE_NAME_ENTRY) << "the game over stands";
-    EXPECT_EQ(playerController.lives, 0);
 }
 
 TEST_F(GameTest, ArrowsActOnlyInPlayAndAHeldOneRunsAfterALevelStartOrARespawn) {
     SetWorldPosition(Player(), 1.0f, 12.0f, -5.5f);  // on the title, near the top floor's edge
     Hold(KEY_RIGHT);
     Seconds(2.0);
-    EXPECT_FLOAT_EQ(PlayerPosition().x, 1.0f);
-    EXPECT_EQ(playerController.lives, 3);
-    EXPECT_NE(overlay.tickerMessage, TICKER_PRESS_SPACE);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, 1.0f) << "nor does it fall off the floor's end";
     for (int phase = 0; phase < 2; ++phase) {  // to the select screen, then to the intro
         Tap(KEY_SPACE);
         Frames(1);
@@ -176,7 +171,6 @@ TEST_F(GameTest, ArrowsActOnlyInPlayAndAHeldOneRunsAfterALevelStartOrARespawn) {
     QuietApe();
     Frames(5);
     EXPECT_TRUE(Runs());
-    EXPECT_GT(PlayerPosition().x, -7.0f);
     Hold(KEY_LEFT);
     Seconds(1.0);
     EXPECT_FLOAT_EQ(PlayerPosition().x, -8.0f) << "left wins over right";
@@ -195,7 +189,6 @@ TEST_F(GameTest, ArrowsActOnlyInPlayAndAHeldOneRunsAfterALevelStartOrARespawn) {
     EXPECT_FALSE(playerController.dying || thrownObjects[0].active || thrownObjects[1].active);
     Frames(5);
     EXPECT_TRUE(Runs()) << "the arrow held through the respawn runs";
-    Release(KEY_LEFT);
 }
 
 TEST_P(FrameRates, EveryRatePlaysTheSameGame) {

@@ -43,39 +43,29 @@ protected:
         const Vec2 corners[4] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
         std::memcpy(record.texCoord[2], corners, sizeof corners);
         playerController.character = &record;
-        flow.gameState = STATE_PLAY;
         frameInput.dt = 0.0f;
     }
     void TearDown() override { CloseTestScene(); }
-    void DrawOnBlue() {
-        glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glCallList(ORTHO_OVERLAY_LIST);  // the overlay projection the start-up compiled for this window
-        DrawOverlay();
-    }
-    int RedPixelsInIconRow() {
-        int red = 0;
-        for (int x = 0; x < WIDTH; ++x) red += IsRed(PixelAt(x, ICON_Y));
-        return red;
-    }
 };
 
 TEST_F(HudTest, OneIconALifeOnTheCentredStripInPlayAndAfterALevelOnly) {
     const struct {
-        int state, lives, redPixels;
-    } cases[] = {{STATE_PLAY, 3, 90},  {STATE_PLAY, 0, 0},   {STATE_LEVEL_COMPLETE, 1, 30},
-                 {STATE_TITLE, 3, 0},  {STATE_SELECT, 3, 0}};
+        int state, lives, redPixels, lastIconX;  // lastIconX: from the strip's left, 0: no icon
+    } cases[] = {{STATE_PLAY, 3, 90, 310}, {STATE_PLAY, 0, 0, 0},   {STATE_LEVEL_COMPLETE, 1, 30, 250},
+                 {STATE_TITLE, 3, 0, 0},   {STATE_SELECT, 3, 0, 0}};
     for (const auto &c : cases) {
         flow.gameState = c.state;
         playerController.lives = c.lives;
-        DrawOnBlue();
-        EXPECT_NEAR(RedPixelsInIconRow(), c.redPixels, 2) << c.state;
-    }
-    // The last drawing's icon, 30 pixels square: the mask pass blacks out the blue, the colour pass adds the figure.
-    for (const int x : {STRIP_LEFT + 250, STRIP_LEFT + 310}) {
-        playerController.lives = x == STRIP_LEFT + 250 ? 1 : 3;
-        flow.gameState = STATE_PLAY;
-        DrawOnBlue();
+        glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glCallList(ORTHO_OVERLAY_LIST);  // the overlay projection the start-up compiled for this window
+        DrawOverlay();
+        int red = 0;
+        for (int x = 0; x < WIDTH; ++x) red += IsRed(PixelAt(x, ICON_Y));
+        EXPECT_NEAR(red, c.redPixels, 2) << c.state;
+        if (!c.lastIconX) continue;
+        // The last icon, 30 pixels square: the mask pass blacks out the blue, the colour pass adds the figure.
+        const int x = STRIP_LEFT + c.lastIconX;
         EXPECT_TRUE(IsRed(PixelAt(x, ICON_Y + 13)) && IsRed(PixelAt(x, ICON_Y - 13))) << x;
         EXPECT_FALSE(IsRed(PixelAt(x, ICON_Y - 17)) || IsRed(PixelAt(x + 17, ICON_Y))) << x;
     }

@@ -28,25 +28,19 @@ protected:
         frameInput.dt = 0.0f;
     }
     void TearDown() override { CloseTestScene(); }
-    // Lit pixels of each of the ten places, as the panel draws them.
-    std::vector<int> PanelPlaces(const char *name) {
-        std::strcpy(settings.highScoreName, name);
+    // Lit pixels of each of the field's ten places and of three more to its right, as the panel draws them, or
+    // with the given name drawn alone, without the dashes.
+    std::vector<int> LitPerPlace(const char *alone = nullptr) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         LoadOverlayProjection(WIDTH, HEIGHT);
-        DrawOverlay();
-        return LitPerPlace();
-    }
-    // The same name drawn alone, without the dashes.
-    std::vector<int> NameAlone(const char *name) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        LoadOverlayProjection(WIDTH, HEIGHT);
-        glTranslatef(static_cast<float>(FIELD_LEFT + 10), static_cast<float>(FIELD_Y), 0.0f);
-        DrawText3D(name, 20.0f, 1.0f);
-        return LitPerPlace();
-    }
-    std::vector<int> LitPerPlace() {
-        std::vector<int> lit(10, 0);
-        for (int place = 0; place < 10; ++place)
+        if (alone) {
+            glTranslatef(static_cast<float>(FIELD_LEFT + 10), static_cast<float>(FIELD_Y), 0.0f);
+            DrawText3D(alone, 20.0f, 1.0f);
+        } else {
+            DrawOverlay();
+        }
+        std::vector<int> lit(13, 0);
+        for (int place = 0; place < 13; ++place)
             for (int y = FIELD_Y - 9; y <= FIELD_Y + 9; ++y)
                 for (int x = FIELD_LEFT + place * 20 + 1; x < FIELD_LEFT + place * 20 + 19; ++x)
                     lit[place] += !IsBlack(PixelAt(x, y));
@@ -54,15 +48,17 @@ protected:
     }
 };
 
-TEST_F(NameEntryPanelTest, DashesShowOnlyOnThePlacesTheNameLeavesFree) {
-    const std::vector<int> dashes = PanelPlaces("");
+TEST_F(NameEntryPanelTest, DashesShowOnlyOnThePlacesTheNameLeavesFreeAndNothingPastTheTenth) {
+    settings.highScoreName[0] = 0;  // the default holder has a name
+    const std::vector<int> dashes = LitPerPlace();
     for (int place = 0; place < 10; ++place) {
         EXPECT_GT(dashes[place], 4) << place;
         EXPECT_EQ(dashes[place], dashes[0]) << place;  // the same dash glyph at every place
     }
     for (const char *name : {"KVRN123", "ABCDEFGHIJ"}) {
-        const std::vector<int> alone = NameAlone(name);
-        const std::vector<int> places = PanelPlaces(name);
+        const std::vector<int> alone = LitPerPlace(name);
+        std::strcpy(settings.highScoreName, name);
+        const std::vector<int> places = LitPerPlace();
         const int length = static_cast<int>(std::strlen(name));
         for (int place = 0; place < 10; ++place) {
             if (place < length) {
@@ -73,17 +69,9 @@ TEST_F(NameEntryPanelTest, DashesShowOnlyOnThePlacesTheNameLeavesFree) {
             }
         }
     }
-}
-
-TEST_F(NameEntryPanelTest, AStoredNameOfTwelveBytesShowsOnlyTheFieldsTen) {
-    std::memset(settings.highScoreName, 'W', HIGH_SCORE_NAME_SIZE);  // no terminator at all
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LoadOverlayProjection(WIDTH, HEIGHT);
-    DrawOverlay();
-    int beyond = 0;
-    for (int y = FIELD_Y - 9; y <= FIELD_Y + 9; ++y)
-        for (int x = FIELD_LEFT + 201; x < FIELD_LEFT + 260; ++x) beyond += !IsBlack(PixelAt(x, y));
-    EXPECT_EQ(beyond, 0);
+    std::memset(settings.highScoreName, 'W', HIGH_SCORE_NAME_SIZE);  // a stored name of twelve bytes, no terminator
+    const std::vector<int> lit = LitPerPlace();
+    EXPECT_EQ(lit[10] + lit[11] + lit[12], 0);
 }
 
 }  // namespace

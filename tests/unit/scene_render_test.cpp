@@ -44,9 +44,7 @@ Frame Render(float factor, float frameNow = 1.0f, float frameDt = 0.01f) {
     view.cameraPos = Vec3{0.0f, target.y, target.z};
     view.cameraVel = Vec2{0.0f, 0.0f};
     RenderTestFrame(frameNow, frameDt);
-    Frame frame;
-    const uint8_t *pixels = TestPixels();
-    frame.rgba.assign(pixels, pixels + WIDTH * HEIGHT * 4);
+    Frame frame{std::vector<uint8_t>(TestPixels(), TestPixels() + WIDTH * HEIGHT * 4), {}};
     std::vector<float> depth(WIDTH * HEIGHT);
     glReadPixels(0, 0, WIDTH, HEIGHT, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
     for (int row = 0; row < HEIGHT; ++row)

@@ -34,23 +34,17 @@ protected:
     }
 };
 
-TEST_F(SelectScreenTest, AfterOneSecondTheRowsRestOnTheirCentreLines) {
+TEST_F(SelectScreenTest, AfterOneSecondTheRowsRestOnTheirCentreLinesAndOnlyTheChosenRowHasTheBar) {
     flow.selectedCharacter = 0;
     Draw(0.0f, 0.6f);
     EXPECT_FLOAT_EQ(overlay.selectSlide, 0.6f);
     Draw(0.6f, 0.6f);
     EXPECT_EQ(overlay.selectSlide, 1.0f);  // capped
-    for (int r = 0; r < 3; ++r) {
-        // Portraits are 80 x 160, centred 168 pixels left of the middle.
-        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r]))) << r;
-        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[r] + 78))) << r;
-        EXPECT_TRUE(IsRed(PixelAt(PORTRAIT_X - 38, ROW_Y[r]))) << r;
-        EXPECT_FALSE(IsRed(PixelAt(PORTRAIT_X - 42, ROW_Y[r]))) << r;
-    }
+    // Portraits are 80 x 160, centred 168 pixels left of the middle.
+    const struct { int dx, dy; bool red; } probes[] = {{0, 0, true}, {0, 78, true}, {-38, 0, true}, {-42, 0, false}};
+    for (int r = 0; r < 3; ++r)
+        for (const auto &p : probes) EXPECT_EQ(IsRed(PixelAt(PORTRAIT_X + p.dx, ROW_Y[r] + p.dy)), p.red) << r << " " << p.dx;
     EXPECT_FALSE(IsRed(PixelAt(PORTRAIT_X, ROW_Y[2] - 90)));
-}
-
-TEST_F(SelectScreenTest, OnlyTheChosenRowHasTheBar) {
     for (int chosen = 0; chosen < 3; ++chosen) {
         flow.selectedCharacter = chosen;
         Draw(1.0f, 0.0f);

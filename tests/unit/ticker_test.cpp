@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 #include <string>
 
 #include "common/frame_input.h"
@@ -57,16 +56,13 @@ TEST_F(TickerTest, EachPhasePicksItsRowOnAWrapAndTheTitleDrawsARandomOneAfterRow
             EXPECT_EQ(WrapFrom(row), phase.next) << phase.state << " " << row;
     }
     flow.gameState = STATE_TITLE;
-    std::set<int> next;
     SeedRandom(31337);
     for (int i = 0; i < 200; ++i) {
         const uint32_t state = RandomState();
         const int row = WrapFrom(0);
         SeedRandom(state);
-        EXPECT_EQ(row, Random() % 5);  // one draw of the shared generator per wrap
-        next.insert(row);
+        EXPECT_EQ(row, Random() % 5);  // one draw of the shared generator per wrap: row 0 may repeat, row 5 never comes
     }
-    EXPECT_EQ(next, (std::set<int>{0, 1, 2, 3, 4}));  // row 0 may repeat; row 5 never comes
 }
 
 TEST(HighScoreText, NamesTheScoreTheHolderAndTheSiteAndNeverRunsPastTheName) {

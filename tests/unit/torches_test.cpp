@@ -61,8 +61,10 @@ TEST(Flames, SpawnDrawsRiseThenSideThenFadeAndSwayTurnsOnlyPastTheAxis) {
     EXPECT_FLOAT_EQ(flame.sway.x, -0.05f);
 }
 
-TEST_F(Torches, FirstUpdateDimsAndTheFlickerBoundsAreStrict) {
-    for (Torch &torch : torches) {
+TEST_F(Torches, LitBeforeTheFirstFrameWhichDimsThemAndTheFlickerBoundsAreStrict) {
+    for (Torch &torch : torches) {  // reach given before the first frame draws the tower
+        EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / 3.0f);
+        EXPECT_TRUE(glIsEnabled(torch.lightId));
         UpdateTorch(torch);
         EXPECT_FLOAT_EQ(torch.flicker, 1.5f - 5.0f * frameInput.dt);
     }
@@ -89,9 +91,8 @@ TEST_F(Torches, LightStaysOnTheTorchAndALongFrameNeverZeroesItsReach) {
     glPopMatrix();
     GLfloat position[4];
     glGetLightfv(torch.lightId, GL_POSITION, position);  // kept in eye coordinates
-    EXPECT_FLOAT_EQ(position[0], -5.0f);
-    EXPECT_FLOAT_EQ(position[1], 6.0f);
-    EXPECT_FLOAT_EQ(position[2], -21.0f);
+    const float expected[3] = {-5.0f, 6.0f, -21.0f};
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(position[i], expected[i]) << i;
     EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / (2.0f * torch.flicker));
     for (uint32_t seed = 1; seed <= 4; ++seed) {  // a stalled frame turns the flicker at its usual rhythm
         SeedRandom(seed);
@@ -123,14 +124,7 @@ TEST_F(Torches, FlickerSwingsAsFarAtAnyFrameRate) {
     EXPECT_NEAR(range[1] / range[0], 1.0, 0.1) << "mean range " << range[0] / 199 << " at 30 fps";
 }
 
-TEST(TorchLights, EachSetUpLightsOnlyWhatItOwns) {
-    ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 1}));
-    for (const Torch &torch : torches) {  // reach given before the first frame draws the tower
-        EXPECT_FLOAT_EQ(Attenuation(torch, GL_LINEAR_ATTENUATION), 1.0f / 3.0f);
-        EXPECT_TRUE(glIsEnabled(torch.lightId));
-    }
-    CloseTestScene();
-
+TEST(TorchLights, WithoutTheLightingEffectOnlyTheFixedLightShines) {
     ASSERT_TRUE(OpenTestScene(TestSceneOptions{64, 48, 1, -1, 0}));
     for (int frame = 1; frame <= 10; ++frame) RenderTestFrame(frame * 0.05f, 0.05f);
     for (int light = 1; light < 8; ++light) EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + light)) << light;
