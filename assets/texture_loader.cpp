@@ -2,6 +2,7 @@
 #include "assets/texture_loader.h"
 
 #include "assets/bitmap_decoder.h"
+#include "common/extension_list.h"
 #include "common/gl.h"
 #include "common/message_box.h"
 
@@ -94,16 +95,6 @@ void Upload(uint32_t *name, int width, int height, const uint8_t *rgba) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 
-// Whether the space-separated list holds the name as a whole word.
-bool ListsExtension(const char *extensions, const char *name) {
-    const size_t length = std::strlen(name);
-    for (const char *at = extensions; (at = std::strstr(at, name)) != nullptr; at += length) {
-        const bool starts = at == extensions || at[-1] == ' ';
-        if (starts && (at[length] == ' ' || at[length] == '\0')) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 bool OffersEdgeClamp(const char *version, const char *extensions) {
@@ -111,8 +102,8 @@ bool OffersEdgeClamp(const char *version, const char *extensions) {
     const int major = version != nullptr ? std::atoi(version) : 0;
     const char *dot = version != nullptr ? std::strchr(version, '.') : nullptr;
     if (major > 1 || (major == 1 && dot != nullptr && std::atoi(dot + 1) >= 2)) return true;
-    return extensions != nullptr && (ListsExtension(extensions, "GL_EXT_texture_edge_clamp") ||
-                                     ListsExtension(extensions, "GL_SGIS_texture_edge_clamp"));
+    return ExtensionListed(extensions, "GL_EXT_texture_edge_clamp") ||
+           ExtensionListed(extensions, "GL_SGIS_texture_edge_clamp");
 }
 
 void CheckEdgeClamp() {

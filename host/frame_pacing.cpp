@@ -1,25 +1,12 @@
 // frame_pacing.cpp -- frame-time arithmetic of the pacing: refresh period, time left, schedule, swap-interval check
 #include "host/frame_pacing.h"
 
-#include <cstring>
-
 FramePacer framePacer;
 
 static const int DEFAULT_REFRESH_HZ = 60;
 
 double RefreshPeriod(int verticalRefresh) {
     return 1.0 / (verticalRefresh > 1 ? verticalRefresh : DEFAULT_REFRESH_HZ);
-}
-
-bool ExtensionListed(const char *extensions, const char *name) {
-    if (!extensions || !*name) return false;
-    const size_t length = std::strlen(name);
-    for (const char *at = std::strstr(extensions, name); at; at = std::strstr(at + 1, name)) {
-        const bool startsWord = at == extensions || at[-1] == ' ';
-        const bool endsWord = at[length] == ' ' || at[length] == '\0';
-        if (startsWord && endsWord) return true;
-    }
-    return false;
 }
 
 void StartPacing(FramePacer &pacer, double period, bool swapIntervalSet, double time) {

@@ -21,8 +21,6 @@ const double SWAP_IGNORED_FRACTION = 0.75;
 // Seconds per frame for the refresh rate a device reports; 0 and 1 mean the
 // hardware default, taken as 60 Hz.
 double RefreshPeriod(int verticalRefresh);
-// Whether a space-separated extension list names exactly this extension.
-bool ExtensionListed(const char *extensions, const char *name);
 
 void StartPacing(FramePacer &pacer, double period, bool swapIntervalSet, double time);
 // Whole milliseconds to wait before the next frame; 0 when it is due.

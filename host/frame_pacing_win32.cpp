@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "common/extension_list.h"
 #include "common/gl.h"
 #include "host/frame_pacing.h"
 #include "host/frame_pacing_win32.h"

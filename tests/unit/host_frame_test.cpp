@@ -1,6 +1,7 @@
 // host_frame_test.cpp -- key presses, the frame's clock arithmetic with Escape, and frame pacing
 #include <gtest/gtest.h>
 
+#include "common/extension_list.h"
 #include "common/frame_input.h"
 #include "game/player.h"
 #include "host/clock_fake.h"

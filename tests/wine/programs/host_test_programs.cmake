@@ -21,6 +21,7 @@ add_executable(pacing_probe ${KVRN_HOST_PROGRAM_SOURCES}/pacing_probe.cpp
   ${CMAKE_SOURCE_DIR}/host/frame_pacing.cpp
   ${CMAKE_SOURCE_DIR}/host/frame_pacing_win32.cpp
   ${CMAKE_SOURCE_DIR}/host/keyboard.cpp
+  ${CMAKE_SOURCE_DIR}/common/extension_list.cpp
   ${CMAKE_SOURCE_DIR}/common/frame_input.cpp)
 
 foreach(program window_probe preview_host settings_probe test_password_cpl pacing_probe)
